@@ -1,0 +1,95 @@
+// kestrel-cli: the headless face of the Kestrel libraries.
+//   kestrel-cli [--root DIR] [--seed N] COMMAND [ARGS]
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+#include <iterator>
+#include <memory>
+
+#include "cli/Commands.h"
+#include "platform/ErrorReporter.h"
+#include "platform/RandomSource.h"
+#include "platform/UserPrompt.h"
+#include "platform/Version.h"
+
+using namespace kestrel;
+using namespace kestrel::cli;
+
+namespace {
+
+// The dispatch table: one line per command.
+const CommandEntry kCommands[] = {
+    {"version", "version", CmdVersion},
+};
+
+// Messages the window would show in a box go to stderr with their title.
+class StderrSink : public MessageSink {
+public:
+    void Show(const Message& message) override {
+        PrintErr(message.title + ": " + message.text);
+    }
+};
+
+void PrintHelp(FILE* out) {
+    QString text = QStringLiteral("Kestrel ") + VersionText() +
+                   "\nusage: kestrel-cli [--root DIR] [--seed N] COMMAND [ARGS]\ncommands:\n";
+    for (const auto& c : kCommands) {
+        text += QStringLiteral("  ") + QString::fromUtf8(c.usage) + "\n";
+    }
+    std::fputs(text.toUtf8().constData(), out);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    SetMessageSink(std::make_shared<StderrSink>());
+    SetUserPrompt(std::make_shared<FixedPrompt>(PromptAnswer::Yes));
+
+    QStringList args = app.arguments().mid(1);
+    QString root = QCoreApplication::applicationDirPath();
+    bool seeded = false;
+    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
+        const QString option = args.takeFirst();
+        if (option == QLatin1String("--help")) {
+            PrintHelp(stdout);
+            return 0;
+        }
+        if ((option == QLatin1String("--root") || option == QLatin1String("--seed")) &&
+            args.isEmpty()) {
+            PrintHelp(stderr);
+            return 2;
+        }
+        if (option == QLatin1String("--root")) {
+            root = QDir(args.takeFirst()).absolutePath();
+        } else if (option == QLatin1String("--seed")) {
+            bool ok = false;
+            const qulonglong seed = args.takeFirst().toULongLong(&ok);
+            if (!ok) {
+                PrintHelp(stderr);
+                return 2;
+            }
+            RandomSource::Seed(seed);
+            seeded = true;
+        } else {
+            PrintHelp(stderr);
+            return 2;
+        }
+    }
+    if (!seeded) {
+        RandomSource::SeedFromClockOnce();
+    }
+    if (args.isEmpty()) {
+        PrintHelp(stderr);
+        return 2;
+    }
+    const QString name = args.takeFirst();
+    for (const auto& c : kCommands) {
+        if (name == QLatin1String(c.name)) {
+            return c.run(CommandContext{ProgramPaths(root), args});
+        }
+    }
+    PrintHelp(stderr);
+    return 2;
+}

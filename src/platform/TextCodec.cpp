@@ -1,0 +1,114 @@
+#include "platform/TextCodec.h"
+
+#include <QList>
+#include <iconv.h>
+#include <memory>
+#include <mutex>
+#include <unicode/translit.h>
+#include <unicode/unistr.h>
+#include <vector>
+
+namespace kestrel {
+
+namespace {
+
+// Runs one whole-buffer conversion through glibc iconv. On an invalid or unconvertible sequence
+// the replacement is appended and the offending input unit skipped (skipBytes of input).
+std::string Convert(const char* to, const char* from, const char* input, size_t length,
+                    const std::string& replacement, size_t skipBytes, bool* ok) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        if (ok) {
+            *ok = false;
+        }
+        return {};
+    }
+    std::string out;
+    out.reserve(length * 2 + 16);
+    char buffer[4096];
+    char* in = const_cast<char*>(input);
+    size_t inLeft = length;
+    bool good = true;
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        size_t outLeft = sizeof(buffer);
+        const size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, static_cast<size_t>(outPtr - buffer));
+        if (r == static_cast<size_t>(-1)) {
+            if (errno == E2BIG) {
+                continue;
+            }
+            // EILSEQ or EINVAL (truncated sequence at the end): replace and move on.
+            good = false;
+            out += replacement;
+            const size_t skip = std::min(skipBytes, inLeft);
+            in += skip;
+            inLeft -= skip;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    iconv_close(cd);
+    if (ok) {
+        *ok = good;
+    }
+    return out;
+}
+
+QString Transliterate(const QString& text, const char* id) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Transliterator> t(
+        icu::Transliterator::createInstance(icu::UnicodeString(id), UTRANS_FORWARD, status));
+    if (U_FAILURE(status) || !t) {
+        return text;
+    }
+    icu::UnicodeString s(reinterpret_cast<const UChar*>(text.utf16()), text.size());
+    t->transliterate(s);
+    return QString(reinterpret_cast<const QChar*>(s.getBuffer()), s.length());
+}
+
+} // namespace
+
+QString TextCodec::DecodeCp932(const QByteArray& bytes, bool* ok) {
+    // UTF-16LE output; the replacement is U+FFFD; one bad byte is skipped at a time.
+    const std::string replacement("\xFD\xFF", 2);
+    const std::string utf16 =
+        Convert("UTF-16LE", "CP932", bytes.constData(), static_cast<size_t>(bytes.size()),
+                replacement, 1, ok);
+    return QString(reinterpret_cast<const QChar*>(utf16.data()),
+                   static_cast<qsizetype>(utf16.size() / 2));
+}
+
+QByteArray TextCodec::EncodeCp932(const QString& text, bool* ok) {
+    // Input as UTF-32LE so one unconvertible character is always exactly four bytes.
+    const QList<uint> ucs4 = text.toUcs4();
+    const std::string out = Convert(
+        "CP932", "UTF-32LE", reinterpret_cast<const char*>(ucs4.constData()),
+        static_cast<size_t>(ucs4.size()) * 4, std::string("?"), 4, ok);
+    return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+int TextCodec::SjisWidth(const QString& text) {
+    int width = 0;
+    for (const uint c : text.toUcs4()) {
+        if (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F)) {
+            width += 1;
+        } else {
+            width += 2;
+        }
+    }
+    return width;
+}
+
+QString TextCodec::ToHalfWidth(const QString& text) {
+    return Transliterate(text, "Fullwidth-Halfwidth");
+}
+
+QString TextCodec::ToFullWidth(const QString& text) {
+    return Transliterate(text, "Halfwidth-Fullwidth");
+}
+
+QString TextCodec::DecodeUtf8(const QByteArray& bytes) {
+    return QString::fromUtf8(bytes);
+}
+
+} // namespace kestrel

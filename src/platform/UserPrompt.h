@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace kestrel {
+
+enum class PromptButtons { YesNo, OkCancel, YesNoCancel };
+enum class PromptAnswer { Yes, No, Ok, Cancel };
+
+// Questions to the user. The window asks with a box, the CLI answers as each command documents,
+// tests pre-answer.
+class UserPrompt {
+public:
+    virtual ~UserPrompt() = default;
+    virtual PromptAnswer Ask(const QString& title, const QString& text, PromptButtons buttons) = 0;
+};
+
+// A prompt that answers every question the same way (CLI and tests).
+class FixedPrompt : public UserPrompt {
+public:
+    explicit FixedPrompt(PromptAnswer answer) : m_answer(answer) {}
+    PromptAnswer Ask(const QString& title, const QString& text, PromptButtons buttons) override;
+    int AskCount() const { return m_count; }
+    const QString& LastText() const { return m_lastText; }
+
+private:
+    PromptAnswer m_answer;
+    int m_count = 0;
+    QString m_lastText;
+};
+
+// Process-wide prompt; defaults to a FixedPrompt answering Yes/Ok.
+void SetUserPrompt(std::shared_ptr<UserPrompt> prompt);
+std::shared_ptr<UserPrompt> CurrentUserPrompt();
+
+} // namespace kestrel
