@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/LotteryConstants.h"
 #include "core/VoteRecord.h"
 
 namespace kestrel {
