@@ -1,9 +1,11 @@
 #include "platform/TextCodec.h"
 
 #include <QList>
+#include <algorithm>
+#include <cerrno>
 #include <iconv.h>
 #include <memory>
-#include <mutex>
+#include <string>
 #include <unicode/translit.h>
 #include <unicode/unistr.h>
 #include <vector>
@@ -54,14 +56,31 @@ std::string Convert(const char* to, const char* from, const char* input, size_t 
     return out;
 }
 
+// Creating a transliterator compiles its rules, which is far slower than using one, so each
+// thread keeps the two it needs (an ICU transliterator must not be shared between threads).
+icu::Transliterator* CachedTransliterator(const char* id) {
+    thread_local std::unique_ptr<icu::Transliterator> toHalf;
+    thread_local std::unique_ptr<icu::Transliterator> toFull;
+    const bool half = std::string(id) == "Fullwidth-Halfwidth";
+    std::unique_ptr<icu::Transliterator>& slot = half ? toHalf : toFull;
+    if (!slot) {
+        UErrorCode status = U_ZERO_ERROR;
+        slot.reset(
+            icu::Transliterator::createInstance(icu::UnicodeString(id), UTRANS_FORWARD, status));
+        if (U_FAILURE(status)) {
+            slot.reset();
+        }
+    }
+    return slot.get();
+}
+
 QString Transliterate(const QString& text, const char* id) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::Transliterator> t(
-        icu::Transliterator::createInstance(icu::UnicodeString(id), UTRANS_FORWARD, status));
-    if (U_FAILURE(status) || !t) {
+    icu::Transliterator* t = CachedTransliterator(id);
+    if (!t || text.isEmpty()) {
         return text;
     }
-    icu::UnicodeString s(reinterpret_cast<const UChar*>(text.utf16()), text.size());
+    icu::UnicodeString s(reinterpret_cast<const UChar*>(text.utf16()),
+                         static_cast<int32_t>(text.size()));
     t->transliterate(s);
     return QString(reinterpret_cast<const QChar*>(s.getBuffer()), s.length());
 }
@@ -71,9 +90,8 @@ QString Transliterate(const QString& text, const char* id) {
 QString TextCodec::DecodeCp932(const QByteArray& bytes, bool* ok) {
     // UTF-16LE output; the replacement is U+FFFD; one bad byte is skipped at a time.
     const std::string replacement("\xFD\xFF", 2);
-    const std::string utf16 =
-        Convert("UTF-16LE", "CP932", bytes.constData(), static_cast<size_t>(bytes.size()),
-                replacement, 1, ok);
+    const std::string utf16 = Convert("UTF-16LE", "CP932", bytes.constData(),
+                                      static_cast<size_t>(bytes.size()), replacement, 1, ok);
     return QString(reinterpret_cast<const QChar*>(utf16.data()),
                    static_cast<qsizetype>(utf16.size() / 2));
 }
@@ -81,16 +99,18 @@ QString TextCodec::DecodeCp932(const QByteArray& bytes, bool* ok) {
 QByteArray TextCodec::EncodeCp932(const QString& text, bool* ok) {
     // Input as UTF-32LE so one unconvertible character is always exactly four bytes.
     const QList<uint> ucs4 = text.toUcs4();
-    const std::string out = Convert(
-        "CP932", "UTF-32LE", reinterpret_cast<const char*>(ucs4.constData()),
-        static_cast<size_t>(ucs4.size()) * 4, std::string("?"), 4, ok);
+    const std::string out =
+        Convert("CP932", "UTF-32LE", reinterpret_cast<const char*>(ucs4.constData()),
+                static_cast<size_t>(ucs4.size()) * 4, std::string("?"), 4, ok);
     return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
 }
 
 int TextCodec::SjisWidth(const QString& text) {
     int width = 0;
     for (const uint c : text.toUcs4()) {
-        if (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F)) {
+        // Code page 932 writes the yen sign and the overline as the single bytes 0x5C and 0x7E.
+        const bool singleByteSymbol = c == 0x00A5 || c == 0x203E;
+        if (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) || singleByteSymbol) {
             width += 1;
         } else {
             width += 2;
