@@ -1,0 +1,72 @@
+#include "store/clsTotoData.h"
+
+namespace kestrel {
+
+clsTotoData::clsTotoData(const ProgramPaths& paths) : m_sysData(paths.SysData()) {
+    m_main.Load(m_sysData + QStringLiteral("/TeamName.dat"));
+    m_table1.Load(m_sysData + QStringLiteral("/TeamName1.dat"));
+    m_table2.Load(m_sysData + QStringLiteral("/TeamName2.dat"));
+    m_leagues.Load(m_sysData + QStringLiteral("/J1J2.dat"));
+    ReloadUserTable();
+}
+
+QString clsTotoData::UserTablePath() const {
+    return m_sysData + QStringLiteral("/TeamName3.dat");
+}
+
+void clsTotoData::ReloadUserTable() {
+    m_userEnabled = m_user.Load(UserTablePath());
+}
+
+QString clsTotoData::GetShortTeamName(const QString& pageName, int32_t round) {
+    if (round == 0) {
+        ShowMessage(MessageIcon::Warning, QStringLiteral("GetShortTeamName"),
+                    QStringLiteral("開催回が不明です"));
+        return QString();
+    }
+    QString shortName = m_main.GetKeyOfValue(pageName);
+    if (shortName.isEmpty()) {
+        const clsIniFile& further = round >= kTable1FromRound ? m_table1 : m_table2;
+        shortName = further.GetKeyOfValue(pageName);
+    }
+    if (shortName.isEmpty() && m_userEnabled) {
+        shortName = m_user.GetKeyOfValue(pageName);
+    }
+    if (shortName.isEmpty()) {
+        m_error.Report(QStringLiteral("GetShortTeamName"),
+                       QStringLiteral("チーム名：") + pageName +
+                           QStringLiteral(" が見つかりません。\r\n最新のチーム名データをダウンロ"
+                                          "ードするかチーム名を追加して下さい。"));
+        m_lastUnknown = pageName;
+    }
+    return shortName;
+}
+
+QString clsTotoData::GetLongTeamName(const QString& shortName) const {
+    return m_main.GetValue(shortName);
+}
+
+bool clsTotoData::ExistsLongTeamName(const QString& pageName) const {
+    return !m_main.GetKeyOfValue(pageName).isEmpty() ||
+           !m_table2.GetKeyOfValue(pageName).isEmpty() || !m_user.GetKeyOfValue(pageName).isEmpty();
+}
+
+QString clsTotoData::GetShortToJ1J2String(const QString& shortName, int year) const {
+    if (shortName.isEmpty()) {
+        return QString();
+    }
+    for (int league = 1; league <= 3; ++league) {
+        const QString key = QString::number(year) + QStringLiteral("J") + QString::number(league);
+        if (m_leagues.GetValue(key).contains(shortName)) {
+            return QStringLiteral("J") + QString::number(league);
+        }
+    }
+    return QString();
+}
+
+QString clsTotoData::GetTeamName2Version() const {
+    return m_table2.GetValue(QStringLiteral("Version")) + QLatin1Char('.') +
+           m_table2.GetValue(QStringLiteral("Revision"));
+}
+
+} // namespace kestrel
