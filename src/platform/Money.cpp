@@ -6,8 +6,19 @@
 namespace kestrel {
 
 Money Money::FromDouble(double value) {
-    const double scaled = value * static_cast<double>(kScale);
-    return FromRaw(static_cast<int64_t>(std::nearbyint(scaled)));
+    if (std::isnan(value)) {
+        return Money();
+    }
+    const double scaled = std::nearbyint(value * static_cast<double>(kScale));
+    // Out-of-range values saturate instead of overflowing the conversion.
+    constexpr double kLimit = 9223372036854775808.0; // 2^63
+    if (scaled >= kLimit) {
+        return FromRaw(std::numeric_limits<int64_t>::max());
+    }
+    if (scaled < -kLimit) {
+        return FromRaw(std::numeric_limits<int64_t>::min());
+    }
+    return FromRaw(static_cast<int64_t>(scaled));
 }
 
 std::optional<Money> Money::Parse(const QString& input) {

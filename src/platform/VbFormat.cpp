@@ -1,7 +1,9 @@
 #include "platform/VbFormat.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <limits>
 #include <string>
 
 namespace kestrel {
@@ -24,10 +26,11 @@ Decimal FromDouble15(double value) {
         return d;
     }
     d.negative = value < 0;
+    // d.dddddddddddddde+XX, independent of the C locale's decimal point.
     char buffer[64];
-    std::snprintf(buffer, sizeof(buffer), "%.14e", std::fabs(value));
-    // buffer: d.dddddddddddddde+XX
-    const std::string s(buffer);
+    const auto result = std::to_chars(buffer, buffer + sizeof(buffer), std::fabs(value),
+                                      std::chars_format::scientific, 14);
+    const std::string s(buffer, result.ptr);
     const size_t e = s.find('e');
     d.digits = s.substr(0, 1) + s.substr(2, e - 2);
     d.point = std::stoi(s.substr(e + 1)) + 1;
@@ -172,10 +175,23 @@ QString VbFormat::Format(Money value, const QString& pattern) {
 }
 
 int64_t VbFormat::RoundHalfEven(double value) {
-    return static_cast<int64_t>(std::nearbyint(RoundHalfEven(value, 0)));
+    if (std::isnan(value)) {
+        return 0;
+    }
+    const double rounded = RoundHalfEven(value, 0);
+    // 2^63 is exactly representable; anything at or beyond it saturates.
+    constexpr double kLimit = 9223372036854775808.0;
+    if (rounded >= kLimit) {
+        return std::numeric_limits<int64_t>::max();
+    }
+    if (rounded < -kLimit) {
+        return std::numeric_limits<int64_t>::min();
+    }
+    return static_cast<int64_t>(rounded);
 }
 
 double VbFormat::RoundHalfEven(double value, int decimals) {
+    decimals = std::max(decimals, 0);
     const Decimal d = FromDouble15(value);
     std::string intPart;
     std::string fracPart;
@@ -184,7 +200,9 @@ double VbFormat::RoundHalfEven(double value, int decimals) {
     if (decimals > 0) {
         text += '.' + fracPart;
     }
-    return std::stod(text);
+    double result = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), result);
+    return result;
 }
 
 QString VbFormat::RightAlign(const QString& text, int width) {
