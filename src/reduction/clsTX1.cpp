@@ -1,0 +1,261 @@
+#include "reduction/clsTX1.h"
+
+#include <algorithm>
+#include <span>
+
+#include "core/clsTDeme.h"
+#include "core/clsTMultiPattern.h"
+
+namespace kestrel {
+
+namespace {
+
+constexpr int kTicksPerStep = 100;
+constexpr uint8_t kCounterLimit = 255;
+constexpr int kFoldLast = ConditionSet::kMachigaiCount - 1; // index of "11 or more"
+
+bool ValidSingle(int32_t no) {
+    return static_cast<uint32_t>(no) < static_cast<uint32_t>(kSingleCount);
+}
+
+void Bump(uint8_t& counter) {
+    if (counter < kCounterLimit) {
+        ++counter;
+    }
+}
+
+// A feature calculator set up for one row of a group, as the count test and the distribution use
+// it: marks, vote status, then GameFlg, MarkFlg and the row's PlusFlg in this order.
+clsTDeme PrepareDeme(const MarkTable& marks, const VoteRecord& vote, ConditionKind kind, int row,
+                     const ConditionGroup& group) {
+    clsTDeme deme;
+    if (kind == ConditionKind::Honmei) {
+        deme.SetMulti(marks);
+    } else if (kind == ConditionKind::Ninki) {
+        deme.SetVote(vote);
+    }
+    deme.SetGameFlg(group.GameFlg);
+    deme.SetMarkFlg(group.MarkFlg);
+    const auto& plus = group.PlusFlg[static_cast<size_t>(row)];
+    deme.SetPlusFlg(std::span<const bool>(plus.data(), static_cast<size_t>(group.Bases())));
+    return deme;
+}
+
+int FeatureCount(const clsTDeme& deme, ConditionKind kind, int32_t no) {
+    switch (kind) {
+    case ConditionKind::Honmei:
+        return deme.GetHonmeiNo(no);
+    case ConditionKind::Ninki:
+        return deme.GetNinkiNo(no);
+    case ConditionKind::Mark:
+        return deme.GetMarkNo(no);
+    }
+    return 0;
+}
+
+} // namespace
+
+clsTX1::clsTX1() {
+    m_survivors.reserve(kSingleCount);
+}
+
+void clsTX1::SetValue(const MarkTable& marks) {
+    m_marks = marks;
+}
+
+void clsTX1::GetMulti(int32_t& lngCount, std::vector<int32_t>& lngSingle) const {
+    clsTMultiPattern pattern;
+    pattern.SetValue(m_marks);
+    lngCount = 0;
+    pattern.GetMulti(lngCount, lngSingle);
+    if (lngCount <= 0) {
+        lngCount = 0;
+        lngSingle.clear();
+    }
+}
+
+void clsTX1::SetVote(const VoteRecord& vote) {
+    m_vote = vote;
+    m_money.SetVote(vote);
+}
+
+uint8_t clsTX1::CellVerdict(uint8_t cell) {
+    if (cell == kCellBlank) {
+        return kPass;
+    }
+    return cell == kCellTriangle ? kFailTriangle : kFail;
+}
+
+void clsTX1::BeginEvents() const {
+    if (m_events != nullptr) {
+        m_events->ProgressBegin();
+    }
+}
+
+void clsTX1::TickEvent(int32_t tick) const {
+    if (m_events != nullptr) {
+        m_events->Progress(tick);
+    }
+}
+
+void clsTX1::EndEvents() const {
+    if (m_events != nullptr) {
+        m_events->ProgressEnd();
+    }
+}
+
+// The common skeleton of a step: one pass over the list in order, a progress tick about every
+// 1 % (after every single for lists up to 100), the cancel flag read at the ticks.
+template <typename Test>
+void clsTX1::RunStep(int32_t& lngCount, std::vector<int32_t>& lngSingle, bool missMode,
+                     Counters* miss, Counters* triangle, const Test& test) {
+    const int32_t count = std::min<int32_t>(lngCount, static_cast<int32_t>(lngSingle.size()));
+    const auto size = static_cast<size_t>(count);
+    if (missMode) {
+        // Counters shorter than the list can only come from a caller's mistake; widen them
+        // rather than write past their end.
+        if (miss->size() < size) {
+            miss->resize(size, 0);
+        }
+        if (triangle != nullptr && triangle->size() < size) {
+            triangle->resize(size, 0);
+        }
+    } else if (m_survivors.size() < size) {
+        m_survivors.resize(size);
+    }
+    int32_t* survivors = m_survivors.data();
+    const int32_t* singles = lngSingle.data();
+    int32_t kept = 0;
+
+    BeginEvents();
+    const int32_t step = (count - 1) / kTicksPerStep;
+    int32_t sinceTick = 0;
+    int32_t tick = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        const int32_t no = singles[i];
+        const uint8_t verdict = ValidSingle(no) ? test(no) : kFail;
+        if (!missMode) {
+            if (verdict == kPass) {
+                survivors[kept++] = no;
+            }
+        } else if (verdict != kPass) {
+            Bump((*miss)[static_cast<size_t>(i)]);
+            if (verdict == kFailTriangle && triangle != nullptr) {
+                Bump((*triangle)[static_cast<size_t>(i)]);
+            }
+        }
+        if (++sinceTick > step) {
+            if (CancelRequested()) {
+                break;
+            }
+            sinceTick = 0;
+            TickEvent(++tick);
+        }
+    }
+    EndEvents();
+
+    if (!missMode) {
+        lngSingle.assign(survivors, survivors + kept);
+        lngCount = kept;
+    }
+}
+
+void clsTX1::MoneySakugen(int32_t& lngCount, std::vector<int32_t>& lngSingle, int grade, Money min,
+                          Money max, bool missMode, Counters& miss) {
+    if (lngCount <= 0 || min < Money() || grade < 0 || grade > 2) {
+        return;
+    }
+    const Money upper = (max == Money::FromInt(kNoBoundYen)) ? Money::FromInt(kUnboundedYen) : max;
+    const clsTMoney& money = m_money;
+    auto test = [&](int32_t no) -> uint8_t {
+        Money prize;
+        if (grade == 0) {
+            prize = money.GetMoney1No(no);
+        } else if (grade == 1) {
+            prize = money.GetMoney2No(no);
+        } else {
+            prize = money.GetMoney3No(no);
+        }
+        return (min <= prize && prize <= upper) ? kPass : kFail;
+    };
+    RunStep(lngCount, lngSingle, missMode, &miss, nullptr, test);
+}
+
+void clsTX1::CountSakugen(ConditionKind kind, int32_t& lngCount, std::vector<int32_t>& lngSingle,
+                          int row, const ConditionGroup& group, bool missMode, Counters& miss,
+                          Counters& triangle) {
+    if (lngCount <= 0 || CancelRequested() || row < 0 || row >= group.Rows()) {
+        return;
+    }
+    const clsTDeme deme = PrepareDeme(m_marks, m_vote, kind, row, group);
+    std::array<uint8_t, ConditionGroup::kCountValues> verdict{};
+    for (int t = 0; t < ConditionGroup::kCountValues; ++t) {
+        verdict[static_cast<size_t>(t)] =
+            CellVerdict(group.Cells[static_cast<size_t>(t)][static_cast<size_t>(row)]);
+    }
+    auto test = [&](int32_t no) -> uint8_t {
+        return verdict[static_cast<size_t>(FeatureCount(deme, kind, no))];
+    };
+    RunStep(lngCount, lngSingle, missMode, &miss, &triangle, test);
+}
+
+void clsTX1::TenshoSakugen(int /*kind*/, int32_t& lngCount, std::vector<int32_t>& lngSingle,
+                           int match, const TenshoGrid& grid, bool missMode, Counters& miss,
+                           Counters& triangle) {
+    if (lngCount <= 0 || CancelRequested() || match < 0 || match >= grid.UsedRows()) {
+        return;
+    }
+    std::array<uint8_t, TenshoGrid::kCols> verdict{};
+    for (int c = 0; c < grid.UsedCols(); ++c) {
+        verdict[static_cast<size_t>(c)] =
+            CellVerdict(grid.Cells[static_cast<size_t>(c)][static_cast<size_t>(match)]);
+    }
+    const int home = 2 * match;
+    auto test = [&](int32_t no) -> uint8_t {
+        const int cell = (((no >> (2 * home)) & 3) << 2) | ((no >> (2 * home + 2)) & 3);
+        return verdict[static_cast<size_t>(cell)];
+    };
+    RunStep(lngCount, lngSingle, missMode, &miss, &triangle, test);
+}
+
+void clsTX1::MachigaiFold(int32_t& lngCount, std::vector<int32_t>& lngSingle, int32_t type,
+                          const std::array<bool, ConditionSet::kMachigaiCount>& list,
+                          const Counters& miss, const Counters& triangle,
+                          Distribution& distribution) const {
+    distribution.fill(0);
+    const int32_t count = std::min<int32_t>(lngCount, static_cast<int32_t>(lngSingle.size()));
+    int32_t kept = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        const auto index = static_cast<size_t>(i);
+        const int misses = index < miss.size() ? miss[index] : 0;
+        const int triangles = index < triangle.size() ? triangle[index] : 0;
+        const int n = std::min(misses, kFoldLast);
+        const bool allTriangles = misses == triangles;
+        if (type == 1 || allTriangles) {
+            ++distribution[static_cast<size_t>(n)];
+        }
+        if (list[static_cast<size_t>(n)] && (type == 1 || allTriangles)) {
+            lngSingle[static_cast<size_t>(kept++)] = lngSingle[index];
+        }
+    }
+    lngSingle.resize(static_cast<size_t>(kept));
+    lngCount = kept;
+}
+
+void clsTX1::CountDistribution(ConditionKind kind, int row, const ConditionGroup& group,
+                               Histogram& histogram) const {
+    histogram.fill(0);
+    if (row < 0 || row >= group.Rows()) {
+        return;
+    }
+    clsTMultiPattern pattern;
+    pattern.SetValue(m_marks);
+    std::array<int32_t, kSingleCount> singles{};
+    const int32_t count = pattern.GetMulti(singles.data());
+    const clsTDeme deme = PrepareDeme(m_marks, m_vote, kind, row, group);
+    for (int32_t i = 0; i < count; ++i) {
+        ++histogram[static_cast<size_t>(FeatureCount(deme, kind, singles[static_cast<size_t>(i)]))];
+    }
+}
+
+} // namespace kestrel
