@@ -1,0 +1,36 @@
+#include "engines/EngineSettings.h"
+
+#include <algorithm>
+
+namespace kestrel {
+
+namespace {
+
+bool InRange(int32_t value, int32_t low, int32_t high) {
+    return value >= low && value <= high;
+}
+
+} // namespace
+
+bool EngineSettings::IsValid() const {
+    return InRange(MsEngine, 0, kMaxMethod) && InRange(BeginCount, kMinCount, kMaxCount) &&
+           InRange(EndCount, kMinCount, kMaxCount) && InRange(EndTime, 0, kMaxTime) &&
+           InRange(SeBeginCount, kMinCount, kMaxCount) && InRange(SeEndTime, 0, kMaxTime) &&
+           InRange(ChushutsuCount, kMinCount, kMaxCount) &&
+           InRange(ChushutsuType, 0, kMaxChushutsuType);
+}
+
+EngineSettings EngineSettings::Normalized() const {
+    EngineSettings s = *this;
+    s.MsEngine = std::clamp(MsEngine, 0, kMaxMethod);
+    s.BeginCount = std::clamp(BeginCount, kMinCount, kMaxCount);
+    s.EndCount = std::clamp(EndCount, kMinCount, kMaxCount);
+    s.EndTime = std::clamp(EndTime, 0, kMaxTime);
+    s.SeBeginCount = std::clamp(SeBeginCount, kMinCount, kMaxCount);
+    s.SeEndTime = std::clamp(SeEndTime, 0, kMaxTime);
+    s.ChushutsuCount = std::clamp(ChushutsuCount, kMinCount, kMaxCount);
+    s.ChushutsuType = std::clamp(ChushutsuType, 0, kMaxChushutsuType);
+    return s;
+}
+
+} // namespace kestrel
