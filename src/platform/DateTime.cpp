@@ -67,16 +67,18 @@ std::optional<DateTime> DateTime::Parse(const QString& input) {
     if (text.isEmpty()) {
         return std::nullopt;
     }
-    static const QRegularExpression dateRe(QStringLiteral(
-        "^(\\d{4})(?:[/\\-](\\d{1,2})[/\\-](\\d{1,2})|年(\\d{1,2})月(\\d{1,2})日)(?:\\s+(.*))?$"));
+    static const QRegularExpression dateRe(
+        QStringLiteral("^(\\d{4})(?:[/\\-](\\d{1,2})[/\\-](\\d{1,2})(?:\\s+(.*))?|"
+                       "年(\\d{1,2})月(\\d{1,2})日(?:\\s*(.*))?)$"));
     const auto m = dateRe.match(text);
     if (m.hasMatch()) {
         const int year = m.captured(1).toInt();
         const bool slash = !m.captured(2).isEmpty();
-        const int month = (slash ? m.captured(2) : m.captured(4)).toInt();
-        const int day = (slash ? m.captured(3) : m.captured(5)).toInt();
+        const int month = (slash ? m.captured(2) : m.captured(5)).toInt();
+        const int day = (slash ? m.captured(3) : m.captured(6)).toInt();
         int seconds = 0;
-        const QString rest = m.captured(6).trimmed();
+        // After "日" the time may follow without a blank ("2009年05月16日13:00").
+        const QString rest = (slash ? m.captured(4) : m.captured(7)).trimmed();
         if (!rest.isEmpty()) {
             const auto time = ParseTime(rest);
             if (!time) {
@@ -126,8 +128,8 @@ QString DateTime::ToString() const {
     if (m_date == 0) {
         return time;
     }
-    const QString date = Pad(Year(), 4) + QLatin1Char('/') + Pad(Month(), 2) + QLatin1Char('/') +
-                         Pad(Day(), 2);
+    const QString date =
+        Pad(Year(), 4) + QLatin1Char('/') + Pad(Month(), 2) + QLatin1Char('/') + Pad(Day(), 2);
     return m_seconds == 0 ? date : date + QLatin1Char(' ') + time;
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "QtPrinters.h"
+
 #include "platform/TextCodec.h"
 
 namespace kestrel {
