@@ -6,6 +6,7 @@ namespace kestrel {
 
 bool clsIniFile::Load(const QString& path) {
     m_entries.clear();
+    m_enabled = false;
     QString text;
     if (!TextFile::Read(path, text)) {
         return false;
@@ -16,6 +17,7 @@ bool clsIniFile::Load(const QString& path) {
 
 void clsIniFile::LoadText(const QString& text) {
     m_entries.clear();
+    m_enabled = true;
     for (const QString& raw : TextFile::SplitLines(text)) {
         const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
@@ -35,31 +37,45 @@ void clsIniFile::LoadText(const QString& text) {
     }
 }
 
-QString clsIniFile::GetValue(const QString& key) const {
+const clsIniFile::Entry* clsIniFile::FindKey(const QString& key) const {
     for (const Entry& e : m_entries) {
         if (e.key.compare(key, Qt::CaseInsensitive) == 0) {
-            return e.value;
+            return &e;
         }
     }
-    return QString();
+    return nullptr;
+}
+
+const clsIniFile::Entry* clsIniFile::FindValue(const QString& value) const {
+    for (const Entry& e : m_entries) {
+        if (e.value.compare(value, Qt::CaseInsensitive) == 0) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
+QString clsIniFile::GetValue(const QString& key) const {
+    const Entry* e = FindKey(key);
+    return e ? e->value : QString();
 }
 
 bool clsIniFile::Exists(const QString& key) const {
-    for (const Entry& e : m_entries) {
-        if (e.key.compare(key, Qt::CaseInsensitive) == 0) {
-            return true;
-        }
-    }
-    return false;
+    return FindKey(key) != nullptr;
 }
 
 QString clsIniFile::GetKeyOfValue(const QString& value) const {
-    for (const Entry& e : m_entries) {
-        if (e.value.compare(value, Qt::CaseInsensitive) == 0) {
-            return e.key;
-        }
-    }
-    return QString();
+    const Entry* e = FindValue(value);
+    return e ? e->key : QString();
+}
+
+QString clsIniFile::GetItem(const QString& key, const QString& defaultValue) const {
+    const Entry* e = FindKey(key);
+    return e ? e->value : defaultValue;
+}
+
+bool clsIniFile::KeyExists(const QString& value) const {
+    return FindValue(value) != nullptr;
 }
 
 } // namespace kestrel

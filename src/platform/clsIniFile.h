@@ -19,6 +19,9 @@ public:
     // Reads the file (CP932). False when it cannot be read; the entries are then empty.
     bool Load(const QString& path);
     void LoadText(const QString& text);
+    // Load under the program's own name; Enabled tells whether the last read succeeded.
+    bool Initialize(const QString& path) { return Load(path); }
+    bool Enabled() const { return m_enabled; }
 
     // The first entry's value for the key, or empty.
     QString GetValue(const QString& key) const;
@@ -27,8 +30,19 @@ public:
     QString GetKeyOfValue(const QString& value) const;
     const QVector<Entry>& Entries() const { return m_entries; }
 
+    // The program's own names for the look-ups: the value of the key or the default; whether
+    // the key exists; the key of the value or empty; whether some entry has the value.
+    QString GetItem(const QString& key, const QString& defaultValue = QString()) const;
+    bool ItemExists(const QString& key) const { return Exists(key); }
+    QString GetKey(const QString& value) const { return GetKeyOfValue(value); }
+    bool KeyExists(const QString& value) const;
+
 private:
+    const Entry* FindKey(const QString& key) const;
+    const Entry* FindValue(const QString& value) const;
+
     QVector<Entry> m_entries;
+    bool m_enabled = false;
 };
 
 } // namespace kestrel
