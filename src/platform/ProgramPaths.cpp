@@ -16,17 +16,26 @@ QString Slashes(const QString& path) {
 
 } // namespace
 
-ProgramPaths::ProgramPaths(QString root) : m_root(QDir::cleanPath(Slashes(root))) {}
+// A relative root is taken from the current folder once, so later changes of the current folder
+// do not move the installation.
+ProgramPaths::ProgramPaths(QString root)
+    : m_root(QDir::cleanPath(QDir(Slashes(root)).absolutePath())) {}
 
 ProgramPaths ProgramPaths::FromExecutable() {
     return ProgramPaths(QCoreApplication::applicationDirPath());
 }
 
-QString ProgramPaths::SysData() const { return m_root + "/SysData"; }
+QString ProgramPaths::SysData() const {
+    return m_root + "/SysData";
+}
 
-QString ProgramPaths::UserData() const { return m_root + "/UserData/Kestrel"; }
+QString ProgramPaths::UserData() const {
+    return m_root + "/UserData/Kestrel";
+}
 
-QString ProgramPaths::Temp() const { return SysData() + "/Temp"; }
+QString ProgramPaths::Temp() const {
+    return SysData() + "/Temp";
+}
 
 QString ProgramPaths::SysDataFile(const QString& name) const {
     return SysData() + "/" + Slashes(name);

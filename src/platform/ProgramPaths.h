@@ -9,6 +9,7 @@ namespace kestrel {
 // temporary root. Paths use "/" as separator.
 class ProgramPaths {
 public:
+    // A relative root is made absolute against the current folder.
     explicit ProgramPaths(QString root);
     // The folder of the running executable.
     static ProgramPaths FromExecutable();

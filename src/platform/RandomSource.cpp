@@ -21,6 +21,9 @@ double RandomSource::Next() {
 }
 
 int32_t RandomSource::NextBelow(int32_t bound) {
+    if (bound <= 0) {
+        return 0;
+    }
     const auto value = static_cast<int32_t>(Next() * bound);
     return value < bound ? value : bound - 1;
 }

@@ -9,7 +9,7 @@ namespace kestrel {
 class RandomSource {
 public:
     static double Next();
-    // A whole number in 0..bound-1 (bound > 0).
+    // A whole number in 0..bound-1; 0 when bound is not positive.
     static int32_t NextBelow(int32_t bound);
     static void Seed(uint64_t seed);
     static void SeedFromClockOnce();
