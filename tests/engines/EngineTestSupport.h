@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <atomic>
+#include <bit>
 #include <chrono>
 #include <cstdint>
 #include <random>
@@ -48,6 +50,9 @@ inline std::vector<int32_t> RandomList(int n, uint32_t seed) {
     return all;
 }
 
+// A reduced list: about 60 % of a random multi with two or three classes per slot, in order.
+inline std::vector<int32_t> RandomReducedList(uint32_t seed);
+
 // A mark table with the given goal classes marked per slot (bit c of mask[t] marks class c).
 inline MarkTable Marks(const std::array<int, 6>& mask) {
     MarkTable m{};
@@ -67,9 +72,28 @@ inline std::vector<int32_t> Expand(const MarkTable& marks) {
     return list;
 }
 
+inline std::vector<int32_t> RandomReducedList(uint32_t seed) {
+    std::mt19937 gen(seed);
+    std::array<int, 6> mask{};
+    for (auto& m : mask) {
+        do {
+            m = static_cast<int>(gen() % 16);
+        } while (std::popcount(static_cast<unsigned>(m)) < 2);
+    }
+    std::vector<int32_t> out;
+    for (const int32_t s : Expand(Marks(mask))) {
+        if (gen() % 10 < 6) {
+            out.push_back(s);
+        }
+    }
+    return out;
+}
+
 // 81 singles: classes 0..2 in slots 1..4, class 0 in slots 5 and 6. The smallest grade-2
 // covering has 9 singles (a perfect code), so size 8 can never be confirmed.
-inline MarkTable Ternary4Marks() { return Marks({7, 7, 7, 7, 1, 1}); }
+inline MarkTable Ternary4Marks() {
+    return Marks({7, 7, 7, 7, 1, 1});
+}
 
 inline bool HasLineContaining(const clsTMsg& log, const QString& text) {
     for (const QString& line : log.Lines()) {
