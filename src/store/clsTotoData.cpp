@@ -1,5 +1,7 @@
 #include "store/clsTotoData.h"
 
+#include <QRegularExpression>
+
 namespace kestrel {
 
 clsTotoData::clsTotoData(const ProgramPaths& paths) : m_sysData(paths.SysData()) {
@@ -55,10 +57,18 @@ QString clsTotoData::GetShortToJ1J2String(const QString& shortName, int year) co
     if (shortName.isEmpty()) {
         return QString();
     }
-    for (int league = 1; league <= 3; ++league) {
-        const QString key = QString::number(year) + QStringLiteral("J") + QString::number(league);
-        if (m_leagues.GetValue(key).contains(shortName)) {
-            return QStringLiteral("J") + QString::number(league);
+    // A whole name in a league's list wins over a name that is only part of another one
+    // ("C大阪" within "FC大阪"); lists in other layouts still match by containment.
+    static const QRegularExpression separators(QStringLiteral("[,，、\\s　/]+"));
+    for (const bool whole : {true, false}) {
+        for (int league = 1; league <= 3; ++league) {
+            const QString list = m_leagues.GetValue(QString::number(year) + QStringLiteral("J") +
+                                                    QString::number(league));
+            const bool found =
+                whole ? list.split(separators).contains(shortName) : list.contains(shortName);
+            if (found) {
+                return QStringLiteral("J") + QString::number(league);
+            }
         }
     }
     return QString();

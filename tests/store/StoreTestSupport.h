@@ -10,6 +10,13 @@
 #include "platform/ErrorReporter.h"
 #include "platform/ProgramPaths.h"
 
+#include <ostream>
+
+// Readable QString values in assertion failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace kestrel::test {
 
 // Collects every message shown while it is installed.
