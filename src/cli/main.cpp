@@ -21,6 +21,7 @@ namespace {
 // The dispatch table: one line per command.
 const CommandEntry kCommands[] = {
     {"version", "version", CmdVersion},
+    {"tousen", "tousen CANDIDATES.csv LIST.csv", CmdTousen},
 };
 
 // Messages the window would show in a box go to stderr with their title.
