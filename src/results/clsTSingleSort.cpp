@@ -1,6 +1,7 @@
 #include "results/clsTSingleSort.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "core/VoteOrder.h"
 #include "core/clsTNumber.h"
@@ -80,38 +81,58 @@ void clsTSingleSort::MoneySort(std::vector<int32_t>& lngSingle, int k, bool blnA
     if (lngSingle.size() < 2) {
         return;
     }
-    // Estimate each distinct single once; a list may repeat singles many times.
-    std::array<int64_t, kSingleCount> estimate{};
-    std::array<bool, kSingleCount> done{};
-    struct Entry {
-        int64_t key;
-        uint32_t pos;
-    };
-    std::vector<Entry> entries(lngSingle.size());
-    for (size_t i = 0; i < lngSingle.size(); ++i) {
-        const int32_t no = lngSingle[i];
-        int64_t key = 0;
+    // A list holds at most 4096 distinct singles, however long it is: estimate each once, order
+    // the distinct estimates, then place the list by the rank of its estimate (stable, linear).
+    std::array<bool, kSingleCount> present{};
+    bool invalid = false;
+    for (int32_t no : lngSingle) {
         if (Valid(no)) {
-            if (!done[no]) {
-                estimate[no] = MoneyKey(no, k).Raw();
-                done[no] = true;
-            }
-            key = estimate[no];
+            present[no] = true;
+        } else {
+            invalid = true;
         }
-        entries[i] = Entry{key, static_cast<uint32_t>(i)};
+    }
+    std::array<int64_t, kSingleCount> estimate{};
+    std::vector<int64_t> keys;
+    keys.reserve(kSingleCount + 1);
+    for (int32_t no = 0; no < kSingleCount; ++no) {
+        if (present[no]) {
+            estimate[no] = MoneyKey(no, k).Raw();
+            keys.push_back(estimate[no]);
+        }
+    }
+    if (invalid) {
+        keys.push_back(0);
     }
     if (blnAscending) {
-        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-            return a.key != b.key ? a.key < b.key : a.pos < b.pos;
-        });
+        std::sort(keys.begin(), keys.end());
     } else {
-        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-            return a.key != b.key ? a.key > b.key : a.pos < b.pos;
-        });
+        std::sort(keys.begin(), keys.end(), std::greater<int64_t>());
+    }
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    auto rankOf = [&keys, blnAscending](int64_t key) {
+        const auto it =
+            blnAscending ? std::lower_bound(keys.begin(), keys.end(), key)
+                         : std::lower_bound(keys.begin(), keys.end(), key, std::greater<int64_t>());
+        return static_cast<uint16_t>(it - keys.begin());
+    };
+    std::array<uint16_t, kSingleCount> rank{};
+    for (int32_t no = 0; no < kSingleCount; ++no) {
+        if (present[no]) {
+            rank[no] = rankOf(estimate[no]);
+        }
+    }
+    const uint16_t invalidRank = invalid ? rankOf(0) : 0;
+    std::vector<size_t> next(keys.size() + 1, 0);
+    for (int32_t no : lngSingle) {
+        ++next[(Valid(no) ? rank[no] : invalidRank) + 1];
+    }
+    for (size_t r = 1; r < next.size(); ++r) {
+        next[r] += next[r - 1];
     }
     std::vector<int32_t> sorted(lngSingle.size());
-    for (size_t i = 0; i < entries.size(); ++i) {
-        sorted[i] = lngSingle[entries[i].pos];
+    for (int32_t no : lngSingle) {
+        sorted[next[Valid(no) ? rank[no] : invalidRank]++] = no;
     }
     lngSingle.swap(sorted);
 }

@@ -78,9 +78,50 @@ TEST(SingleSort, MoneySortByEstimatedPrize) {
     EXPECT_EQ(list, (std::vector<int32_t>{0, 1, 1, 4095}));
     sort.MoneySort(list, 0, false);
     EXPECT_EQ(list, (std::vector<int32_t>{4095, 1, 1, 0}));
+    // Different singles with the same estimate keep their order.
+    std::vector<int32_t> tied = {4, 0, 1};
+    sort.MoneySort(tied, 0, true);
+    EXPECT_EQ(tied, (std::vector<int32_t>{0, 4, 1}));
+    sort.MoneySort(tied, 0, false);
+    EXPECT_EQ(tied, (std::vector<int32_t>{4, 1, 0}));
     // The third grade pays nothing: every key is 0 and the order stays.
     sort.MoneySort(list, 2, true);
     EXPECT_EQ(list, (std::vector<int32_t>{4095, 1, 1, 0}));
+}
+
+TEST(SingleSort, EverySortAgreesWithAStableSortByItsKey) {
+    VoteRecord v = Vote();
+    v.Slots[3].Votes[2].Count = Money::FromInt(77);
+    v.Slots[5].Votes[0].Count = Money::FromInt(3);
+    clsTSingleSort sort;
+    sort.SetVote(v);
+    std::vector<int32_t> list;
+    uint32_t x = 12345;
+    for (int i = 0; i < 3000; ++i) {
+        x = x * 1103515245u + 12345u;
+        list.push_back(static_cast<int32_t>((x >> 8) % 4096));
+    }
+    for (bool ascending : {true, false}) {
+        for (int k = 0; k < 4; ++k) {
+            auto check = [&](auto key, auto run) {
+                std::vector<int32_t> expected = list;
+                std::stable_sort(expected.begin(), expected.end(), [&](int32_t a, int32_t b) {
+                    return ascending ? key(a) < key(b) : key(b) < key(a);
+                });
+                std::vector<int32_t> got = list;
+                run(got);
+                EXPECT_EQ(got, expected) << "k=" << k << " ascending=" << ascending;
+            };
+            if (k < 2) {
+                check([&](int32_t no) { return sort.MoneyKey(no, k); },
+                      [&](std::vector<int32_t>& l) { sort.MoneySort(l, k, ascending); });
+            }
+            check([&](int32_t no) { return clsTSingleSort::MarkKey(no, k); },
+                  [&](std::vector<int32_t>& l) { sort.MarkSort(l, k, ascending); });
+            check([&](int32_t no) { return sort.NinkiKey(no, k); },
+                  [&](std::vector<int32_t>& l) { sort.NinkiSort(l, k, ascending); });
+        }
+    }
 }
 
 TEST(SingleSort, PopularityRanksFromVoteCounts) {
