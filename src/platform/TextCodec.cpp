@@ -14,17 +14,47 @@ namespace kestrel {
 
 namespace {
 
+// One iconv conversion descriptor. Opening one loads and sets up the conversion tables, which
+// costs far more than converting a short text, so each thread keeps one per direction (a
+// descriptor carries conversion state and must not be shared between threads).
+class IconvHandle {
+public:
+    IconvHandle(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~IconvHandle() {
+        if (Valid()) {
+            iconv_close(m_cd);
+        }
+    }
+    IconvHandle(const IconvHandle&) = delete;
+    IconvHandle& operator=(const IconvHandle&) = delete;
+    bool Valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    iconv_t Get() const { return m_cd; }
+
+private:
+    iconv_t m_cd;
+};
+
+iconv_t Decoder() {
+    thread_local IconvHandle handle("UTF-16LE", "CP932");
+    return handle.Valid() ? handle.Get() : reinterpret_cast<iconv_t>(-1);
+}
+
+iconv_t Encoder() {
+    thread_local IconvHandle handle("CP932", "UTF-32LE");
+    return handle.Valid() ? handle.Get() : reinterpret_cast<iconv_t>(-1);
+}
+
 // Runs one whole-buffer conversion through glibc iconv. On an invalid or unconvertible sequence
 // the replacement is appended and the offending input unit skipped (skipBytes of input).
-std::string Convert(const char* to, const char* from, const char* input, size_t length,
-                    const std::string& replacement, size_t skipBytes, bool* ok) {
-    iconv_t cd = iconv_open(to, from);
+std::string Convert(iconv_t cd, const char* input, size_t length, const std::string& replacement,
+                    size_t skipBytes, bool* ok) {
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         if (ok) {
             *ok = false;
         }
         return {};
     }
+    iconv(cd, nullptr, nullptr, nullptr, nullptr); // back to the initial state
     std::string out;
     out.reserve(length * 2 + 16);
     char buffer[4096];
@@ -49,7 +79,6 @@ std::string Convert(const char* to, const char* from, const char* input, size_t 
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
         }
     }
-    iconv_close(cd);
     if (ok) {
         *ok = good;
     }
@@ -90,7 +119,7 @@ QString Transliterate(const QString& text, const char* id) {
 QString TextCodec::DecodeCp932(const QByteArray& bytes, bool* ok) {
     // UTF-16LE output; the replacement is U+FFFD; one bad byte is skipped at a time.
     const std::string replacement("\xFD\xFF", 2);
-    const std::string utf16 = Convert("UTF-16LE", "CP932", bytes.constData(),
+    const std::string utf16 = Convert(Decoder(), bytes.constData(),
                                       static_cast<size_t>(bytes.size()), replacement, 1, ok);
     return QString(reinterpret_cast<const QChar*>(utf16.data()),
                    static_cast<qsizetype>(utf16.size() / 2));
@@ -99,9 +128,8 @@ QString TextCodec::DecodeCp932(const QByteArray& bytes, bool* ok) {
 QByteArray TextCodec::EncodeCp932(const QString& text, bool* ok) {
     // Input as UTF-32LE so one unconvertible character is always exactly four bytes.
     const QList<uint> ucs4 = text.toUcs4();
-    const std::string out =
-        Convert("CP932", "UTF-32LE", reinterpret_cast<const char*>(ucs4.constData()),
-                static_cast<size_t>(ucs4.size()) * 4, std::string("?"), 4, ok);
+    const std::string out = Convert(Encoder(), reinterpret_cast<const char*>(ucs4.constData()),
+                                    static_cast<size_t>(ucs4.size()) * 4, std::string("?"), 4, ok);
     return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
 }
 

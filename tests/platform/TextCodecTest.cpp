@@ -2,6 +2,10 @@
 
 #include "QtPrinters.h"
 
+#include <atomic>
+#include <thread>
+#include <vector>
+
 #include "platform/TextCodec.h"
 
 namespace kestrel {
@@ -93,6 +97,61 @@ TEST(TextCodecTest, LongTextsConvertWhole) {
     EXPECT_EQ(bytes.size(), 5000 * 5);
     EXPECT_EQ(TextCodec::DecodeCp932(bytes, &ok), text);
     EXPECT_TRUE(ok);
+}
+
+// Every double-byte code that decodes gives a character that encodes back to a code meaning the
+// same character (duplicate codes of the Windows extensions collapse to one), so no text
+// changes between a load and a save.
+TEST(TextCodecTest, EveryDoubleByteCodeSurvivesALoadAndASave) {
+    int decoded = 0;
+    int sameBytes = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (lead >= 0xA0 && lead <= 0xDF) {
+            continue;
+        }
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            QByteArray code(2, '\0');
+            code[0] = static_cast<char>(lead);
+            code[1] = static_cast<char>(trail);
+            bool ok = false;
+            const QString text = TextCodec::DecodeCp932(code, &ok);
+            if (!ok) {
+                continue;
+            }
+            ++decoded;
+            ASSERT_EQ(text.size(), 1) << code.toHex().toStdString();
+            bool back = false;
+            const QByteArray saved = TextCodec::EncodeCp932(text, &back);
+            ASSERT_TRUE(back) << code.toHex().toStdString();
+            ASSERT_EQ(saved.size(), 2) << code.toHex().toStdString();
+            EXPECT_EQ(TextCodec::DecodeCp932(saved), text) << code.toHex().toStdString();
+            sameBytes += saved == code ? 1 : 0;
+        }
+    }
+    EXPECT_GT(decoded, 7000);
+    EXPECT_GT(sameBytes, decoded - 500) << "only the duplicate codes may change";
+}
+
+TEST(TextCodecTest, ThreadsConvertIndependently) {
+    std::vector<std::thread> threads;
+    std::atomic<int> failures{0};
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&failures, t] {
+            const QString text = QString::fromUtf16(u"第%1回 ①～ ｶﾞﾝﾊﾞ").arg(t);
+            for (int i = 0; i < 500; ++i) {
+                bool ok = false;
+                const QString back = TextCodec::DecodeCp932(TextCodec::EncodeCp932(text), &ok);
+                const QString half = TextCodec::ToHalfWidth(QString::fromUtf16(u"１２３"));
+                if (!ok || back != text || half != QStringLiteral("123")) {
+                    ++failures;
+                }
+            }
+        });
+    }
+    for (std::thread& th : threads) {
+        th.join();
+    }
+    EXPECT_EQ(failures.load(), 0);
 }
 
 TEST(TextCodecTest, SjisWidthCountsBytes) {
