@@ -41,7 +41,7 @@ bool ReadSingleList(const QString& path, std::vector<int32_t>& singles) {
     QString text;
     QString error;
     if (!TextFile::Read(path, text, &error)) {
-        PrintErr(path + ": " + error);
+        PrintErr(error.isEmpty() ? path : error);
         return false;
     }
     const clsTNumber number;
@@ -79,8 +79,8 @@ int CmdTousen(const CommandContext& context) {
     panel.SetSingleCount(static_cast<int32_t>(list.size()));
     panel.SetTousen(counts);
     for (int row = clsTMeisai::kFirstPercentRow; row < clsTMeisai::kFirstPercentRow + 5; ++row) {
-        out += clsTMeisai::Caption(row) + QLatin1Char('\t') + panel.ValueText(row) +
-               QLatin1Char('\n');
+        out +=
+            clsTMeisai::Caption(row) + QLatin1Char('\t') + panel.ValueText(row) + QLatin1Char('\n');
     }
     PrintOut(out);
     return 0;
