@@ -24,6 +24,7 @@ struct CommandEntry {
 
 // Commands, one file each (CmdXxx.cpp).
 int CmdVersion(const CommandContext& context);
+int CmdShow(const CommandContext& context);
 int CmdTousen(const CommandContext& context);
 
 // Helpers shared by the commands.

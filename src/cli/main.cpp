@@ -21,6 +21,7 @@ namespace {
 // The dispatch table: one line per command.
 const CommandEntry kCommands[] = {
     {"version", "version", CmdVersion},
+    {"show", "show schedule|vote|result ROUND [--group G]", CmdShow},
     {"tousen", "tousen CANDIDATES.csv LIST.csv", CmdTousen},
 };
 
