@@ -26,6 +26,7 @@ struct CommandEntry {
 int CmdVersion(const CommandContext& context);
 int CmdShow(const CommandContext& context);
 int CmdTousen(const CommandContext& context);
+int CmdGrade(const CommandContext& context);
 
 // Helpers shared by the commands.
 void PrintOut(const QString& text); // stdout, UTF-8, as given

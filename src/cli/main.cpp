@@ -23,6 +23,7 @@ const CommandEntry kCommands[] = {
     {"version", "version", CmdVersion},
     {"show", "show schedule|vote|result ROUND [--group G]", CmdShow},
     {"tousen", "tousen CANDIDATES.csv LIST.csv", CmdTousen},
+    {"grade", "grade IN.tpd [--result FILE.xml] [--reveal N]", CmdGrade},
 };
 
 // Messages the window would show in a box go to stderr with their title.
