@@ -14,6 +14,22 @@ void KouseiBunsekiModel::SetMarkMax(int n) {
     m_grid.GridRefresh();
 }
 
+void KouseiBunsekiModel::Open(const clsTX1& engine, ConditionKind kind, int row,
+                              const ConditionGroup& group) {
+    clsTX1::Histogram histogram{};
+    engine.CountDistribution(kind, row, group, histogram);
+    KouseiCounts counts{};
+    for (size_t v = 0; v < counts.size(); ++v) {
+        counts[v] = histogram[v];
+    }
+    const QString label = row >= 0 && row < ConditionGroup::kMaxRows
+                              ? group.RowLabel[static_cast<size_t>(row)]
+                              : QString();
+    SetTitle(MakeTitle(static_cast<int>(kind), label));
+    SetValue(counts);
+    SetMarkMax(MarkMaxFor(group.GameFlg));
+}
+
 QString KouseiBunsekiModel::KindLabel(int kind) {
     switch (kind) {
     case 1:

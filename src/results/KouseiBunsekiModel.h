@@ -3,6 +3,9 @@
 #include <QString>
 #include <array>
 
+#include "reduction/ConditionGroup.h"
+#include "reduction/ConditionKind.h"
+#include "reduction/clsTX1.h"
 #include "results/clsTKouseiBunseki.h"
 
 namespace kestrel {
@@ -21,6 +24,11 @@ public:
     // Rows 0 .. n - 1 black, the rest red (count values that cannot occur).
     void SetMarkMax(int n);
     const clsTKouseiBunseki& Grid() const { return m_grid; }
+
+    // What opening the window from a row title does: the counts of the row over the engine's
+    // multi, the caption " " + kind label + " - " + the row's label, and the impossible count
+    // values in red.
+    void Open(const clsTX1& engine, ConditionKind kind, int row, const ConditionGroup& group);
 
     // " " + kind label + " - " + row label; kinds 1, 2, 3 are "本命", "人気", "得点".
     static QString MakeTitle(int kind, const QString& rowLabel);

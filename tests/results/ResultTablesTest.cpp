@@ -142,3 +142,33 @@ TEST(KouseiBunseki, SharesRowColoursAndTitle) {
     window.SetValue({});
     EXPECT_EQ(grid.ShareText(0), "0%");
 }
+
+TEST(KouseiBunseki, OpenShowsTheRowOverTheWholeMulti) {
+    // Every cell marked: 4096 singles. Goal-value row 0 counts the slots choosing class 0, a
+    // binomial spread C(6, n) x 3^(6 - n).
+    MarkTable marks{};
+    for (auto& row : marks) {
+        row.fill(kMarkHonmei);
+    }
+    clsTX1 engine;
+    engine.SetValue(marks);
+    ConditionGroup group = ConditionGroup::Defaults(ConditionKind::Mark);
+    group.GameFlg = {true, true, true, true, true, true};
+    KouseiBunsekiModel window;
+    window.Open(engine, ConditionKind::Mark, 0, group);
+    const std::array<int64_t, 7> expected = {729, 1458, 1215, 540, 135, 18, 1};
+    for (int v = 0; v < 7; ++v) {
+        EXPECT_EQ(window.Grid().Count(v), expected[v]) << v;
+        EXPECT_EQ(window.Grid().RowColor(v), ResultColor::Black);
+    }
+    EXPECT_EQ(window.Grid().ShareText(1), "36%");
+    EXPECT_EQ(window.Title(), " 得点 - " + group.RowLabel[0]);
+
+    // Two counted teams: only the values 0..2 can occur, the rest are red.
+    group.GameFlg = {true, true, false, false, false, false};
+    window.Open(engine, ConditionKind::Mark, 0, group);
+    EXPECT_EQ(window.Grid().Count(0), 9 * 256);
+    EXPECT_EQ(window.Grid().Count(3), 0);
+    EXPECT_EQ(window.Grid().RowColor(2), ResultColor::Black);
+    EXPECT_EQ(window.Grid().RowColor(3), ResultColor::Red);
+}
