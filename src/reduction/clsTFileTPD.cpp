@@ -96,10 +96,31 @@ bool clsTFileTPD::DataTypeCheck(const QString& strFileName, bool blnData, int32_
     if (!ReadFile(kDataTypeCheck, strFileName, text)) {
         return false;
     }
-    const QStringList lines = TextFile::SplitLines(text.left(4096));
-    if (lines.size() < TpdFormat::kHeaderLines) {
-        m_lastError = TpdParseError::PastEnd();
+    if (CheckHeader(text, blnData, dataVersion, m_lastError)) {
+        return true;
+    }
+    if (!m_lastError.description.isEmpty()) {
         ReportError(kDataTypeCheck, m_lastError);
+    }
+    return false;
+}
+
+bool clsTFileTPD::CheckHeader(const QString& text, bool blnData, int32_t& dataVersion,
+                              TpdParseError& error) {
+    dataVersion = 0;
+    // Only the first eight lines are split off; the rest of a large file is not looked at.
+    qsizetype end = 0;
+    for (int breaks = 0; end < text.size() && breaks < TpdFormat::kHeaderLines; ++end) {
+        const QChar c = text[end];
+        const bool crLf =
+            c == QLatin1Char('\r') && end + 1 < text.size() && text[end + 1] == QLatin1Char('\n');
+        if ((c == QLatin1Char('\r') && !crLf) || c == QLatin1Char('\n')) {
+            ++breaks;
+        }
+    }
+    const QStringList lines = TextFile::SplitLines(text.left(end));
+    if (lines.size() < TpdFormat::kHeaderLines) {
+        error = TpdParseError::PastEnd();
         return false;
     }
     bool software = false;
@@ -118,9 +139,8 @@ bool clsTFileTPD::DataTypeCheck(const QString& strFileName, bool blnData, int32_
         } else if (key == TpdFormat::kKeyDataType) {
             dataType = value == (blnData ? TpdFormat::kDataType : TpdFormat::kJoukenDataType);
         } else if (key == TpdFormat::kKeyDataVersion &&
-                   !TpdValueCodec::ToInt32(value, version, m_lastError)) {
-            m_lastError.line = i + 1;
-            ReportError(kDataTypeCheck, m_lastError);
+                   !TpdValueCodec::ToInt32(value, version, error)) {
+            error.line = i + 1;
             return false;
         }
     }

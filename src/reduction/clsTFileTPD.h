@@ -45,6 +45,11 @@ public:
     // "DataTypeCheck"; a file of another kind returns false without a report.
     bool DataTypeCheck(const QString& strFileName, bool blnData, int32_t& dataVersion);
 
+    // The header check of DataTypeCheck on a text already read: false with error set when the
+    // text has fewer than eight lines or an unreadable "DataVersion"; otherwise whether both the
+    // "Software" and the "DataType" line match.
+    static bool CheckHeader(const QString& text, bool blnData, int32_t& dataVersion,
+                            TpdParseError& error);
     // The text a save writes, without touching the disk.
     static QString BuildText(bool blnData, const DocumentRecord& document,
                              const RunControl* control = nullptr);
