@@ -4,40 +4,23 @@ namespace kestrel {
 
 void CoverageTrial::Reset(int32_t n) {
     m_trial.assign(static_cast<size_t>(n), 0);
+    m_sole.assign(static_cast<size_t>(n), 0);
     m_fill = 0;
     m_uncovered = 0;
-    m_cover.fill(0);
+    m_cell.fill(0);
 }
 
 void CoverageTrial::Add(int32_t position) {
-    m_trial[m_fill++] = position;
-    const uint16_t* run = m_cache.RunBegin(position);
-    const int32_t length = m_cache.RunLength(position);
-    for (int32_t i = 0; i < length; ++i) {
-        ++m_cover[run[i]];
-    }
+    const int32_t o = m_fill++;
+    m_trial[o] = position;
+    Count(o, position);
 }
 
 void CoverageTrial::RecountUncovered(const std::vector<int32_t>& targets) {
     m_uncovered = 0;
     for (const int32_t t : targets) {
-        m_uncovered += m_cover[t] == 0;
+        m_uncovered += (m_cell[t] & kCountMask) == 0;
     }
-}
-
-void CoverageTrial::Replace(int32_t o, int32_t x) {
-    const int32_t old = m_trial[o];
-    const uint16_t* oldRun = m_cache.RunBegin(old);
-    const int32_t oldLength = m_cache.RunLength(old);
-    for (int32_t i = 0; i < oldLength; ++i) {
-        m_uncovered += --m_cover[oldRun[i]] == 0;
-    }
-    const uint16_t* newRun = m_cache.RunBegin(x);
-    const int32_t newLength = m_cache.RunLength(x);
-    for (int32_t i = 0; i < newLength; ++i) {
-        m_uncovered -= m_cover[newRun[i]]++ == 0;
-    }
-    m_trial[o] = x;
 }
 
 void CoverageTrial::Shake(FastRandom& random) {
