@@ -27,6 +27,7 @@ int CmdVersion(const CommandContext& context);
 int CmdShow(const CommandContext& context);
 int CmdTousen(const CommandContext& context);
 int CmdGrade(const CommandContext& context);
+int CmdCompress(const CommandContext& context);
 
 // Helpers shared by the commands.
 void PrintOut(const QString& text); // stdout, UTF-8, as given

@@ -24,6 +24,11 @@ const CommandEntry kCommands[] = {
     {"show", "show schedule|vote|result ROUND [--group G]", CmdShow},
     {"tousen", "tousen CANDIDATES.csv LIST.csv", CmdTousen},
     {"grade", "grade IN.tpd [--result FILE.xml] [--reveal N]", CmdGrade},
+    {"compress",
+     "compress IN.csv -o OUT.csv [--method M] [--begin N] [--end N] [--time S] [--ex2] [--ex3] "
+     "[--count N] [--se-time S] [--extract K] [--extract-type T] [--multi TABLE] "
+     "[--vote FILE.xml]",
+     CmdCompress},
 };
 
 // Messages the window would show in a box go to stderr with their title.
