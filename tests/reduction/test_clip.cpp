@@ -34,7 +34,7 @@ TEST(ClipboardListTest, NumberedListPadsTheIndexToTheDigitsOfTheCount) {
     EXPECT_TRUE(text10.endsWith(QStringLiteral("10:321000\r\n")));
 
     const QString text100 = clsTClipboard::NumberedList(Ascending(100));
-    EXPECT_TRUE(text100.contains(QStringLiteral("042:100220\r\n"))) << "single 41 = 1,2,2,0,0,0";
+    EXPECT_TRUE(text100.contains(QStringLiteral("042:122000\r\n"))) << "single 41 = 1,2,2,0,0,0";
 }
 
 TEST(ClipboardListTest, SlotRowsPutABlankAfterEveryTenthSingle) {
