@@ -2,6 +2,7 @@
 
 #include "QtPrinters.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,6 +51,17 @@ TEST(ProgramPathsTest, ARelativeRootIsFixedAgainstTheCurrentFolder) {
     EXPECT_TRUE(QDir::isAbsolutePath(paths.Root()));
     EXPECT_EQ(paths.Root(), QDir::current().absoluteFilePath(QStringLiteral("some/root")));
     EXPECT_EQ(paths.ToRelative(paths.Root() + "/SysData/x"), "SysData/x");
+}
+
+TEST(ProgramPathsTest, TheDefaultRootIsTheProgramsFolder) {
+    int argc = 1;
+    char name[] = "platform_tests";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication app(argc, argv);
+    const ProgramPaths paths = ProgramPaths::FromExecutable();
+    EXPECT_EQ(QFileInfo(paths.Root()).canonicalFilePath(),
+              QFileInfo(QStringLiteral(KESTREL_BIN_DIR)).canonicalFilePath());
+    EXPECT_EQ(paths.SysData(), paths.Root() + "/SysData");
 }
 
 TEST(ProgramPathsTest, EnsureFolderCreatesParents) {
