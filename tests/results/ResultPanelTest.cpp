@@ -65,6 +65,11 @@ TEST_F(ResultPanel, NoResultAndNoMarksPutsEverySingleInTheFirstGrade) {
     EXPECT_EQ(grid.ClassText(3, 0), "");
     EXPECT_EQ(grid.ClassBack(3, 0), ResultColor::White);
     EXPECT_FALSE(panel.FullResult());
+    // The legend beside the page: hit, user-cancelled, miss, paid grade.
+    EXPECT_EQ(grid.LegendColor(0), ResultColor::Blue);
+    EXPECT_EQ(grid.LegendColor(1), ResultColor::Yellow);
+    EXPECT_EQ(grid.LegendColor(2), ResultColor::Red);
+    EXPECT_EQ(grid.LegendColor(3), ResultColor::Green);
     // Nothing official yet: the payout table shows only its captions.
     EXPECT_EQ(panel.KakuteiTable().CellText(2, 2), "");
     EXPECT_EQ(panel.KakuteiTable().CellText(1, 2), "当せん金");
@@ -332,4 +337,40 @@ TEST(ResultPanelUnbound, SetResultDataBeforeInitializeReportsAndDoesNothing) {
     EXPECT_EQ(panel.Kaisaikai(), 0);
     EXPECT_FALSE(panel.FullResult());
     EXPECT_EQ(panel.MarkGrid().CellText(0, 1), "");
+}
+
+TEST(MultiResultGrid, RaisesChangeOnlyWhenTheCellsDiffer) {
+    clsTMultiResult grid;
+    std::vector<bool> changes;
+    grid.SetChangeHandler([&](bool click) { changes.push_back(click); });
+    ResultMarks marks{};
+    grid.SetValue(marks);
+    EXPECT_TRUE(changes.empty());
+    marks[3][2] = kResultOfficial;
+    grid.SetValue(marks);
+    grid.SetValue(marks);
+    EXPECT_EQ(changes, (std::vector<bool>{false}));
+    grid.LeftClick(0, 0, -1);
+    EXPECT_EQ(changes, (std::vector<bool>{false, true}));
+    // A popup without a right click first, or another index, does nothing.
+    grid.SetPopup(0);
+    EXPECT_EQ(changes.size(), 2u);
+    EXPECT_TRUE(grid.RightClick(9).isEmpty());
+    grid.SetPopup(0);
+    EXPECT_EQ(changes.size(), 2u);
+    grid.RightClick(4);
+    grid.SetPopup(1);
+    EXPECT_EQ(changes.size(), 2u);
+    grid.SetPopup(0);
+    EXPECT_EQ(changes, (std::vector<bool>{false, true, true}));
+    std::array<std::array<bool, 4>, 6> visible{};
+    grid.GetVisible(visible);
+    EXPECT_TRUE(visible[0][0]);
+    EXPECT_TRUE(visible[3][2]);
+    EXPECT_TRUE(visible[4][1]);
+    EXPECT_FALSE(visible[5][1]);
+    EXPECT_TRUE(grid.VisibleTable()[2][3]);
+    grid.Clear();
+    EXPECT_EQ(changes.back(), false);
+    EXPECT_EQ(grid.CellText(3, 2), "");
 }
