@@ -12,16 +12,14 @@ namespace {
 
 constexpr int kTicksPerStep = 100;
 constexpr uint8_t kCounterLimit = 255;
+// Verdicts of a step's test: pass, plain failure, failure on a "△" cell.
+constexpr uint8_t kStepPass = 0;
+constexpr uint8_t kStepFail = 1;
+constexpr uint8_t kStepTriangle = 2;
 constexpr int kFoldLast = ConditionSet::kMachigaiCount - 1; // index of "11 or more"
 
 bool ValidSingle(int32_t no) {
     return static_cast<uint32_t>(no) < static_cast<uint32_t>(kSingleCount);
-}
-
-void Bump(uint8_t& counter) {
-    if (counter < kCounterLimit) {
-        ++counter;
-    }
 }
 
 // A feature calculator set up for one row of a group, as the count test and the distribution use
@@ -41,16 +39,84 @@ clsTDeme PrepareDeme(const MarkTable& marks, const VoteRecord& vote, ConditionKi
     return deme;
 }
 
-int FeatureCount(const clsTDeme& deme, ConditionKind kind, int32_t no) {
+// Feature value of class c in slot t for the kind (99: not counted).
+uint8_t FeatureValue(const clsTDeme& deme, ConditionKind kind, int c, int t) {
     switch (kind) {
     case ConditionKind::Honmei:
-        return deme.GetHonmeiNo(no);
+        return deme.HonmeiValue(c, t);
     case ConditionKind::Ninki:
-        return deme.GetNinkiNo(no);
+        return deme.NinkiValue(c, t);
     case ConditionKind::Mark:
-        return deme.GetMarkNo(no);
+        return deme.MarkValue(c, t);
     }
-    return 0;
+    return clsTDeme::kNotCounted;
+}
+
+// The feature count of a single split into its low three slots and its high three slots, each
+// looked up in a 64-entry table built once per step from the calculator: count(no) equals the
+// calculator's getter for every single, at two look-ups per single.
+class SplitCount {
+public:
+    SplitCount(const clsTDeme& deme, ConditionKind kind) {
+        std::array<std::array<uint8_t, kSlotCount>, kGoalClassCount> hit{};
+        for (int c = 0; c < kGoalClassCount; ++c) {
+            for (int t = 0; t < kSlotCount; ++t) {
+                const uint8_t value = FeatureValue(deme, kind, c, t);
+                hit[static_cast<size_t>(c)][static_cast<size_t>(t)] =
+                    (value < clsTDeme::kPlusSize && deme.Plus(value)) ? 1 : 0;
+            }
+        }
+        for (int i = 0; i < kHalf; ++i) {
+            const auto c0 = static_cast<size_t>(i & 3);
+            const auto c1 = static_cast<size_t>((i >> 2) & 3);
+            const auto c2 = static_cast<size_t>((i >> 4) & 3);
+            m_low[static_cast<size_t>(i)] =
+                static_cast<uint8_t>(hit[c0][0] + hit[c1][1] + hit[c2][2]);
+            m_high[static_cast<size_t>(i)] =
+                static_cast<uint8_t>(hit[c0][3] + hit[c1][4] + hit[c2][5]);
+        }
+    }
+    int operator()(int32_t no) const {
+        return m_low[static_cast<size_t>(no & (kHalf - 1))] +
+               m_high[static_cast<size_t>((no >> 6) & (kHalf - 1))];
+    }
+
+private:
+    static constexpr int kHalf = 64;
+    std::array<uint8_t, kHalf> m_low{};
+    std::array<uint8_t, kHalf> m_high{};
+};
+
+// Removal mode over singles[first..last): appends the passing ones to the survivors without a
+// branch (the slot past the survivors is overwritten by the next single); returns the new count.
+template <typename Test>
+int32_t KeepPassing(const int32_t* singles, int32_t first, int32_t last, int32_t* survivors,
+                    int32_t kept, const Test& test) {
+    for (int32_t i = first; i < last; ++i) {
+        const int32_t no = singles[i];
+        const uint8_t verdict = ValidSingle(no) ? test(no) : kStepFail;
+        survivors[kept] = no;
+        kept += verdict == kStepPass ? 1 : 0;
+    }
+    return kept;
+}
+
+// Miss mode over singles[first..last): one more miss for each failing single, one more triangle
+// when it failed on a "△" cell; both saturate at 255.
+template <typename Test>
+void CountMisses(const int32_t* singles, int32_t first, int32_t last, uint8_t* miss,
+                 uint8_t* triangle, const Test& test) {
+    for (int32_t i = first; i < last; ++i) {
+        const int32_t no = singles[i];
+        const uint8_t verdict = ValidSingle(no) ? test(no) : kStepFail;
+        if (verdict == kStepPass) {
+            continue;
+        }
+        miss[i] = static_cast<uint8_t>(miss[i] + (miss[i] < kCounterLimit ? 1 : 0));
+        if (verdict == kStepTriangle) {
+            triangle[i] = static_cast<uint8_t>(triangle[i] + (triangle[i] < kCounterLimit ? 1 : 0));
+        }
+    }
 }
 
 } // namespace
@@ -81,9 +147,9 @@ void clsTX1::SetVote(const VoteRecord& vote) {
 
 uint8_t clsTX1::CellVerdict(uint8_t cell) {
     if (cell == kCellBlank) {
-        return kPass;
+        return kStepPass;
     }
-    return cell == kCellTriangle ? kFailTriangle : kFail;
+    return cell == kCellTriangle ? kStepTriangle : kStepFail;
 }
 
 void clsTX1::BeginEvents() const {
@@ -124,31 +190,35 @@ void clsTX1::RunStep(int32_t& lngCount, std::vector<int32_t>& lngSingle, bool mi
         m_survivors.resize(size);
     }
     int32_t* survivors = m_survivors.data();
+    // Steps without triangle counters (payout) count into a scratch array.
+    uint8_t* missData = missMode ? miss->data() : nullptr;
+    uint8_t* triangleData = nullptr;
+    if (missMode) {
+        if (triangle == nullptr) {
+            m_scratch.assign(size, 0);
+            triangle = &m_scratch;
+        }
+        triangleData = triangle->data();
+    }
     const int32_t* singles = lngSingle.data();
     int32_t kept = 0;
 
     BeginEvents();
-    const int32_t step = (count - 1) / kTicksPerStep;
-    int32_t sinceTick = 0;
+    // A tick after every (step + 1) singles: after each single for lists up to 100, about 100
+    // ticks for longer ones. The singles between two ticks are one block.
+    const int32_t block = (count - 1) / kTicksPerStep + 1;
     int32_t tick = 0;
-    for (int32_t i = 0; i < count; ++i) {
-        const int32_t no = singles[i];
-        const uint8_t verdict = ValidSingle(no) ? test(no) : kFail;
-        if (!missMode) {
-            if (verdict == kPass) {
-                survivors[kept++] = no;
-            }
-        } else if (verdict != kPass) {
-            Bump((*miss)[static_cast<size_t>(i)]);
-            if (verdict == kFailTriangle && triangle != nullptr) {
-                Bump((*triangle)[static_cast<size_t>(i)]);
-            }
+    for (int32_t first = 0; first < count; first += block) {
+        const int32_t last = std::min(count, first + block);
+        if (missMode) {
+            CountMisses(singles, first, last, missData, triangleData, test);
+        } else {
+            kept = KeepPassing(singles, first, last, survivors, kept, test);
         }
-        if (++sinceTick > step) {
+        if (last - first == block) {
             if (CancelRequested()) {
                 break;
             }
-            sinceTick = 0;
             TickEvent(++tick);
         }
     }
@@ -176,7 +246,7 @@ void clsTX1::MoneySakugen(int32_t& lngCount, std::vector<int32_t>& lngSingle, in
         } else {
             prize = money.GetMoney3No(no);
         }
-        return (min <= prize && prize <= upper) ? kPass : kFail;
+        return (min <= prize && prize <= upper) ? kStepPass : kStepFail;
     };
     RunStep(lngCount, lngSingle, missMode, &miss, nullptr, test);
 }
@@ -187,15 +257,13 @@ void clsTX1::CountSakugen(ConditionKind kind, int32_t& lngCount, std::vector<int
     if (lngCount <= 0 || CancelRequested() || row < 0 || row >= group.Rows()) {
         return;
     }
-    const clsTDeme deme = PrepareDeme(m_marks, m_vote, kind, row, group);
+    const SplitCount count(PrepareDeme(m_marks, m_vote, kind, row, group), kind);
     std::array<uint8_t, ConditionGroup::kCountValues> verdict{};
     for (int t = 0; t < ConditionGroup::kCountValues; ++t) {
         verdict[static_cast<size_t>(t)] =
             CellVerdict(group.Cells[static_cast<size_t>(t)][static_cast<size_t>(row)]);
     }
-    auto test = [&](int32_t no) -> uint8_t {
-        return verdict[static_cast<size_t>(FeatureCount(deme, kind, no))];
-    };
+    auto test = [&](int32_t no) -> uint8_t { return verdict[static_cast<size_t>(count(no))]; };
     RunStep(lngCount, lngSingle, missMode, &miss, &triangle, test);
 }
 
@@ -252,9 +320,9 @@ void clsTX1::CountDistribution(ConditionKind kind, int row, const ConditionGroup
     pattern.SetValue(m_marks);
     std::array<int32_t, kSingleCount> singles{};
     const int32_t count = pattern.GetMulti(singles.data());
-    const clsTDeme deme = PrepareDeme(m_marks, m_vote, kind, row, group);
+    const SplitCount feature(PrepareDeme(m_marks, m_vote, kind, row, group), kind);
     for (int32_t i = 0; i < count; ++i) {
-        ++histogram[static_cast<size_t>(FeatureCount(deme, kind, singles[static_cast<size_t>(i)]))];
+        ++histogram[static_cast<size_t>(feature(singles[static_cast<size_t>(i)]))];
     }
 }
 

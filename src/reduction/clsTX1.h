@@ -92,11 +92,6 @@ public:
     }
 
 private:
-    // Verdict codes of a test: pass, plain failure, failure on a "△" cell.
-    static constexpr uint8_t kPass = 0;
-    static constexpr uint8_t kFail = 1;
-    static constexpr uint8_t kFailTriangle = 2;
-
     template <typename Test>
     void RunStep(int32_t& lngCount, std::vector<int32_t>& lngSingle, bool missMode, Counters* miss,
                  Counters* triangle, const Test& test);
@@ -109,6 +104,8 @@ private:
     VoteRecord m_vote;
     clsTMoney m_money;
     std::vector<int32_t> m_survivors;
+    Counters m_scratch; // triangle counts of a payout step, discarded
+
     Events* m_events = nullptr;
     std::atomic<bool> m_cancel{false};
 };
