@@ -27,6 +27,10 @@ int CmdVersion(const CommandContext& context);
 int CmdShow(const CommandContext& context);
 int CmdTousen(const CommandContext& context);
 int CmdGrade(const CommandContext& context);
+int CmdSearch(const CommandContext& context);
+int CmdBatch(const CommandContext& context);
+int CmdCsv2Tpd(const CommandContext& context);
+int CmdTpd2Csv(const CommandContext& context);
 int CmdCompress(const CommandContext& context);
 
 // Helpers shared by the commands.

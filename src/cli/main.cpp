@@ -24,6 +24,10 @@ const CommandEntry kCommands[] = {
     {"show", "show schedule|vote|result ROUND [--group G]", CmdShow},
     {"tousen", "tousen CANDIDATES.csv LIST.csv", CmdTousen},
     {"grade", "grade IN.tpd [--result FILE.xml] [--reveal N]", CmdGrade},
+    {"search", "search IN.tpd [-o OUT.tpd] [--stop-after S]", CmdSearch},
+    {"batch", "batch FILE.tpd...", CmdBatch},
+    {"csv2tpd", "csv2tpd IN.csv -o OUT.tpd", CmdCsv2Tpd},
+    {"tpd2csv", "tpd2csv IN.tpd -o OUT.csv", CmdTpd2Csv},
     {"compress",
      "compress IN.csv -o OUT.csv [--method M] [--begin N] [--end N] [--time S] [--ex2] [--ex3] "
      "[--count N] [--se-time S] [--extract K] [--extract-type T] [--multi TABLE] "

@@ -1,0 +1,99 @@
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include <QFileInfo>
+
+#include "cli/Commands.h"
+#include "reduction/SearchDriver.h"
+#include "reduction/WorkingDocument.h"
+
+namespace kestrel::cli {
+
+namespace {
+
+const char* const kUsage = "search IN.tpd [-o OUT.tpd] [--stop-after S]";
+
+struct SearchArgs {
+    QString in;
+    QString out;
+    double stopAfter = -1.0;
+};
+
+bool ParseArgs(const QStringList& args, SearchArgs& parsed) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("-o") && i + 1 < args.size()) {
+            parsed.out = args[++i];
+        } else if (a == QLatin1String("--stop-after") && i + 1 < args.size()) {
+            bool ok = false;
+            parsed.stopAfter = args[++i].toDouble(&ok);
+            if (!ok || parsed.stopAfter < 0) {
+                return false;
+            }
+        } else if (parsed.in.isEmpty() && !a.startsWith(QLatin1Char('-'))) {
+            parsed.in = a;
+        } else {
+            return false;
+        }
+    }
+    if (parsed.out.isEmpty()) {
+        parsed.out = parsed.in;
+    }
+    return !parsed.in.isEmpty();
+}
+
+// Runs the search on a worker thread; the main thread presses stop after the given seconds.
+void RunSearch(SearchDriver& driver, WorkingDocument& doc, RunControl& control, double stopAfter) {
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    std::thread worker([&] {
+        driver.Search(doc, control);
+        std::lock_guard lock(mutex);
+        done = true;
+        finished.notify_all();
+    });
+    {
+        std::unique_lock lock(mutex);
+        if (stopAfter >= 0) {
+            const auto limit = std::chrono::duration<double>(stopAfter);
+            if (!finished.wait_for(lock, limit, [&] { return done; })) {
+                control.stop = true;
+                driver.Stop();
+            }
+        }
+        finished.wait(lock, [&] { return done; });
+    }
+    worker.join();
+}
+
+} // namespace
+
+// kestrel-cli search IN.tpd [-o OUT.tpd] [--stop-after S]: opens the data file as the open command
+// does, searches, saves and prints the report lines.
+int CmdSearch(const CommandContext& context) {
+    SearchArgs args;
+    if (!ParseArgs(context.args, args)) {
+        return UsageError(kUsage);
+    }
+    WorkingDocument doc;
+    if (!FileLoadTPD(doc, context.paths, QFileInfo(args.in).absoluteFilePath(), true, true)) {
+        return 1;
+    }
+    SearchDriver driver;
+    RunControl control;
+    RunSearch(driver, doc, control, args.stopAfter);
+    if (!FileSaveTPD(doc, QFileInfo(args.out).absoluteFilePath(), true)) {
+        return 1;
+    }
+    QString text;
+    for (const QString& line : ReportLines(doc.Record)) {
+        text += line + QLatin1Char('\n');
+    }
+    PrintOut(text);
+    return 0;
+}
+
+} // namespace kestrel::cli
