@@ -58,13 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     clsXmlSchedule schedule(Paths());
-    CheckStable(text, schedule, &clsXmlSchedule::SetSchedule,
-                [](const clsXmlSchedule& s) { return s.GetXmlText(); }, &clsXmlSchedule::Parse);
+    CheckStable(
+        text, schedule, &clsXmlSchedule::SetSchedule,
+        [](const clsXmlSchedule& s) { return s.GetXmlText(); }, &clsXmlSchedule::Parse);
     clsXmlVote vote(Paths());
-    CheckStable(text, vote, &clsXmlVote::SetVote,
-                [](const clsXmlVote& v) { return v.GetXmlString(true); }, &clsXmlVote::Parse);
+    CheckStable(
+        text, vote, &clsXmlVote::SetVote, [](const clsXmlVote& v) { return v.GetXmlString(true); },
+        &clsXmlVote::Parse);
     clsXmlResult result(Paths());
-    CheckStable(text, result, &clsXmlResult::SetResult,
-                [](const clsXmlResult& r) { return r.GetXmlText(); }, &clsXmlResult::Parse);
+    CheckStable(
+        text, result, &clsXmlResult::SetResult,
+        [](const clsXmlResult& r) { return r.GetXmlText(); }, &clsXmlResult::Parse);
     return 0;
 }
