@@ -56,8 +56,6 @@ public:
 
     int32_t Uncovered() const { return m_uncovered; }
     int32_t Size() const { return static_cast<int32_t>(m_trial.size()); }
-    int32_t Filled() const { return m_fill; }
-    int32_t Position(int32_t o) const { return m_trial[o]; }
     int32_t Counter(int32_t lngNo) const {
         return static_cast<int32_t>(m_cell[lngNo] & kCountMask);
     }
