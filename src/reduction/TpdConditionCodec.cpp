@@ -88,7 +88,11 @@ QString TpdConditionCodec::Group(const ConditionGroup& group) {
     fields << ByteTable(group.Cells, ConditionGroup::kCountValues, rows);
     QStringList notes;
     for (int r = 0; r < rows; ++r) {
-        notes << group.RowNotes[static_cast<size_t>(r)];
+        // A line break would end the key line and could make the rest read as another line.
+        QString note = group.RowNotes[static_cast<size_t>(r)];
+        note.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        note.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        notes << note;
     }
     fields << notes.join(kGroupSeparator);
     return fields.join(kFieldSeparator);

@@ -282,6 +282,14 @@ TEST(TpdValues, GroupsNeedTheirFieldsAndReplaceWholly) {
     EXPECT_EQ(group, kept);
 }
 
+TEST(TpdValues, LineBreaksInNotesCannotBreakTheFile) {
+    DocumentRecord doc;
+    doc.Conditions.Honmei[4].RowNotes[1] = QStringLiteral("a\r\n<SingleData>\nb");
+    DocumentRecord back;
+    ASSERT_TRUE(clsTFileTPD::ParseText(clsTFileTPD::BuildText(true, doc), back));
+    EXPECT_EQ(back.Conditions.Honmei[4].RowNotes[1], QStringLiteral("a  <SingleData> b"));
+}
+
 TEST(TpdValues, ScoreGridExtraGroupsAreIgnoredMissingOnesFail) {
     TpdParseError error;
     TenshoGrid grid;
