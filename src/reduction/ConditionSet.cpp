@@ -64,6 +64,16 @@ void ConditionSet::AssignJ1J2(const ScheduleRecord& schedule, const LeagueLookup
     }
 }
 
+void ConditionSet::AssignJ1J2(const ScheduleRecord& schedule, const clsTotoData& teams) {
+    AssignJ1J2(schedule, Leagues(teams));
+}
+
+ConditionSet::LeagueLookup ConditionSet::Leagues(const clsTotoData& teams) {
+    return [&teams](const QString& shortName, int year) {
+        return teams.GetShortToJ1J2String(shortName, year);
+    };
+}
+
 std::array<ConditionGroup, ConditionSet::kGroupCount>& ConditionSet::Groups(ConditionKind kind) {
     switch (kind) {
     case ConditionKind::Ninki:

@@ -10,6 +10,7 @@
 #include "reduction/ConditionGroup.h"
 #include "reduction/ConditionKind.h"
 #include "reduction/TenshoGrid.h"
+#include "store/clsTotoData.h"
 
 namespace kestrel {
 
@@ -53,6 +54,10 @@ struct ConditionSet {
     // Clears GameFlg of groups "J1" and "J2" of all three kinds, then ticks each team of the
     // schedule whose league is "J1" in group 1 and "J2" in group 2.
     void AssignJ1J2(const ScheduleRecord& schedule, const LeagueLookup& lookup);
+    // The same with the leagues of the team-name tables (GetShortToJ1J2String).
+    void AssignJ1J2(const ScheduleRecord& schedule, const clsTotoData& teams);
+    // A league lookup reading the team-name tables; the tables must outlive it.
+    static LeagueLookup Leagues(const clsTotoData& teams);
 
     std::array<ConditionGroup, kGroupCount>& Groups(ConditionKind kind);
     const std::array<ConditionGroup, kGroupCount>& Groups(ConditionKind kind) const;

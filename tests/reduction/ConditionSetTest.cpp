@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "ReductionTestUtil.h"
 #include "core/ScheduleRecord.h"
@@ -142,6 +145,30 @@ TEST(ConditionSet, J1J2AssignmentTicksTeamsByLeagueOfTheMatchYear) {
                   (std::array<bool, 6>{false, true, false, false, true, false}));
         EXPECT_EQ((*groups)[0].GameFlg, (std::array<bool, 6>{true, true, true, true, true, true}));
     }
+}
+
+TEST(ConditionSet, J1J2AssignmentReadsTheLeagueListsOfTheTeamNameTables) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    ASSERT_TRUE(QDir(root.path()).mkpath("SysData"));
+    QFile leagues(root.path() + "/SysData/J1J2.dat");
+    ASSERT_TRUE(leagues.open(QIODevice::WriteOnly));
+    // Shift_JIS text: "2009J1=鹿島,浦和", "2009J2=仙台", "2010J1=仙台".
+    leagues.write(QByteArray("2009J1=\x8E\xAD\x93\x87,\x89\x59\x98\x61\r\n"
+                             "2009J2=\x90\xE5\x91\xE4\r\n"
+                             "2010J1=\x90\xE5\x91\xE4\r\n"));
+    leagues.close();
+    const clsTotoData teams{ProgramPaths(root.path())};
+    ScheduleRecord schedule;
+    const char* names[] = {"鹿島", "仙台", "浦和", "札幌", "", "仙台"};
+    for (size_t t = 0; t < 6; ++t) {
+        schedule.Slots[t].Team = QString::fromUtf8(names[t]);
+        schedule.Slots[t].GameDate = *DateTime::FromParts(t == 5 ? 2010 : 2009, 5, 16);
+    }
+    ConditionSet set;
+    set.AssignJ1J2(schedule, teams);
+    EXPECT_EQ(set.Mark[1].GameFlg, (std::array<bool, 6>{true, false, true, false, false, true}));
+    EXPECT_EQ(set.Mark[2].GameFlg, (std::array<bool, 6>{false, true, false, false, false, false}));
 }
 
 TEST(ConditionEvaluator, RowCountsTeamsWhoseItemIsTickedAmongCountedTeamsAndClasses) {

@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <atomic>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "ReductionTestUtil.h"
@@ -279,6 +281,44 @@ TEST_F(ReductionRun, CancelDuringPopularityRowsSkipsTheLaterSteps) {
     // Cancel set directly before the run is cleared by the run itself.
     tx.Cancel();
     EXPECT_EQ(Execute(tx, ConditionSet(), SixSingles()).count, 6);
+}
+
+TEST_F(ReductionRun, RunsOnAWorkerThreadAndStopsWhenTheHostSetsStop) {
+    ConditionSet set;
+    for (auto& group : set.Mark) {
+        for (int r = 0; r < group.Rows(); ++r) {
+            group.Cells[6][static_cast<size_t>(r)] = kCellTriangle;
+        }
+    }
+    RunControl control;
+    std::atomic<int> ticks{0};
+    std::atomic<bool> reached{false};
+    std::atomic<bool> go{false};
+    control.onProgress = [&](int value, int maximum) {
+        EXPECT_EQ(maximum, 100);
+        EXPECT_GE(value, 1);
+        if (++ticks == 50) {
+            reached = true;
+            while (!go) {
+                std::this_thread::yield();
+            }
+        }
+    };
+    tx.SetRunControl(&control);
+    RunResult result;
+    std::thread worker([&] { tx.Execute(result.count, result.singles, set, test::FullMulti()); });
+    while (!reached) {
+        std::this_thread::yield();
+    }
+    EXPECT_TRUE(tx.Run());
+    control.stop = true;
+    go = true;
+    worker.join();
+    EXPECT_FALSE(tx.Run());
+    EXPECT_EQ(result.count, 0);
+    EXPECT_TRUE(result.singles.empty());
+    EXPECT_LT(ticks.load(), 100); // stopped within the first step
+    EXPECT_EQ(tx.Log().Lines()[tx.Log().Lines().size() - 2], "実行がキャンセルされました");
 }
 
 // Every reduction equals what the single-look-up rules say about each single on its own.
