@@ -83,8 +83,12 @@ void RunLongest(benchmark::State& state, int32_t machigaiType) {
     state.counters["report_lines"] = static_cast<double>(tx.Log().Lines().size());
 }
 
-void BM_LongestRun_Removal(benchmark::State& state) { RunLongest(state, 0); }
-void BM_LongestRun_MissMode2(benchmark::State& state) { RunLongest(state, 2); }
+void BM_LongestRun_Removal(benchmark::State& state) {
+    RunLongest(state, 0);
+}
+void BM_LongestRun_MissMode2(benchmark::State& state) {
+    RunLongest(state, 2);
+}
 
 BENCHMARK(BM_LongestRun_Removal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LongestRun_MissMode2)->Unit(benchmark::kMillisecond);

@@ -43,7 +43,8 @@ public:
 
     // Clears the summary panel (the widgets bind to Log(), CountPanel() and MeisaiPanel()).
     void Initialize();
-    // The host's progress callback and stop flag, read at the progress ticks; may be null.
+    // The host's progress callback and stop flag, read at the progress ticks and between steps;
+    // may be null. The run never clears the host's flag: the host resets it before a search.
     void SetRunControl(RunControl* control) { m_control = control; }
 
     // One reduction run; on cancel the result is count 0 and an empty list.
