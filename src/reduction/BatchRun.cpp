@@ -65,6 +65,12 @@ void BatchRun::Run(WorkingDocument& doc, SearchDriver& driver, const ProgramPath
             continue;
         }
         driver.Search(doc, control);
+        if (!m_running.load()) {
+            // Cancelled during this row's search: its result is partial (a cancelled reduction
+            // leaves no singles at all), so the file keeps what it held before.
+            SetState(i, kStateFailed);
+            break;
+        }
         SetState(i, FileSaveTPD(doc, path, true) ? kStateDone : kStateFailed);
     }
     m_driver = nullptr;

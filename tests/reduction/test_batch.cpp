@@ -94,9 +94,13 @@ TEST_F(BatchRunTest, EachFileIsLoadedSearchedAndSavedAndFailuresGoOn) {
     EXPECT_EQ(seen.size(), 8u);
 }
 
-TEST_F(BatchRunTest, CancelDuringARowProcessesNoFurtherRows) {
+TEST_F(BatchRunTest, CancelDuringARowKeepsItsFileAndProcessesNoFurtherRows) {
     const QString a = Document(QStringLiteral("a.tpd"), 1);
     const QString b = Document(QStringLiteral("b.tpd"), 1);
+    QFile before(a);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray bytesBefore = before.readAll();
+    before.close();
     BatchRun batch;
     batch.AddFile(a);
     batch.AddFile(b);
@@ -106,7 +110,10 @@ TEST_F(BatchRunTest, CancelDuringARowProcessesNoFurtherRows) {
         }
     });
     batch.Run(m_doc, m_driver, m_paths, m_control);
-    EXPECT_EQ(batch.Rows()[0].State, QStringLiteral("成功"));
+    EXPECT_EQ(batch.Rows()[0].State, QStringLiteral("失敗"));
+    QFile after(a);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), bytesBefore); // the cancelled row's file is not overwritten
     EXPECT_TRUE(batch.Rows()[1].State.isEmpty());
     EXPECT_EQ(Saved(b).SingleCount(), 0); // untouched
     batch.Cancel();                       // not running: nothing happens
