@@ -18,6 +18,9 @@ const QString clsTFileTPD::kWrongTypeText =
 const QString clsTFileTPD::kWrongTypeTitle = QStringLiteral("ファイルタイプ警告");
 const QString clsTFileTPD::kLoadFailedText = QStringLiteral("ファイルの読込に失敗しました。");
 
+static_assert(clsTFileTPD::kMaxSingleCount == TpdTextReader::kMaxSingleCount);
+static_assert(clsTFileTPD::kFirstVoteBlockVersion == TpdFormat::kFirstVoteBlockVersion);
+
 namespace {
 
 const QString kSave = QStringLiteral("Save");
