@@ -49,6 +49,10 @@ void RunSearch(SearchDriver& driver, WorkingDocument& doc, RunControl& control, 
     std::mutex mutex;
     std::condition_variable finished;
     bool done = false;
+    if (stopAfter == 0) {
+        // Stop pressed before the search starts: the reduction is cancelled at its first tick.
+        control.stop = true;
+    }
     std::thread worker([&] {
         driver.Search(doc, control);
         std::lock_guard lock(mutex);
@@ -85,12 +89,19 @@ int CmdSearch(const CommandContext& context) {
     SearchDriver driver;
     RunControl control;
     RunSearch(driver, doc, control, args.stopAfter);
-    if (!FileSaveTPD(doc, QFileInfo(args.out).absoluteFilePath(), true)) {
-        return 1;
-    }
     QString text;
     for (const QString& line : ReportLines(doc.Record)) {
         text += line + QLatin1Char('\n');
+    }
+    if (control.stop && doc.Record.SingleCount() == 0) {
+        // A search stopped before it had any single (a cancelled reduction, a stopped fast
+        // engine) would overwrite the saved list with nothing: keep the file as it is.
+        PrintOut(text);
+        PrintErr(QStringLiteral("検索が中止されたため、ファイルは保存していません。"));
+        return 1;
+    }
+    if (!FileSaveTPD(doc, QFileInfo(args.out).absoluteFilePath(), true)) {
+        return 1;
     }
     PrintOut(text);
     return 0;

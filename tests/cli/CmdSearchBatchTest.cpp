@@ -64,6 +64,23 @@ TEST_F(CmdSearch, WithoutOutputTheInputIsRewritten) {
     EXPECT_GT(doc.Record.SingleCount(), 0);
 }
 
+TEST_F(CmdSearch, StoppedBeforeAnySingleKeepsTheSavedFile) {
+    const QString in = CopyFixture("small_multi.tpd", "in.tpd");
+    ASSERT_EQ(Run({"search", in}).exitCode, 0);
+    const QByteArray searched = ReadBytes(in);
+
+    const CliRun run = Run({"search", in, "--stop-after", "0"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.OutLines().contains(QStringLiteral("実行がキャンセルされました")))
+        << run.out.toStdString();
+    EXPECT_FALSE(run.err.isEmpty());
+    // The list found by the first search is still in the file.
+    EXPECT_EQ(ReadBytes(in), searched);
+    WorkingDocument doc;
+    ASSERT_TRUE(LoadDocument(in, doc));
+    EXPECT_GT(doc.Record.SingleCount(), 0);
+}
+
 TEST_F(CmdSearch, DocumentFromCsvWithoutMarksFindsNothing) {
     // csv2tpd makes a new document: no marked cell, so the search has no single to keep.
     const QString csv = WriteCsv("KST-045.csv", {{0, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 1}});
