@@ -206,7 +206,11 @@ TEST(SearchDriverTest, StopEndsALongTrialSearchOnAWorkerAndRefusesASecondSearchM
     SearchDriver driver;
     RunControl control;
     auto run = std::async(std::launch::async, [&] { return driver.Search(doc, control); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // Wait (bounded) until the worker has really started, however loaded the machine is.
+    for (int i = 0; i < 3000 && !driver.Running(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(driver.Running()); // no ASSERT: the search must still be stopped below
     WorkingDocument other;
     RunControl otherControl;
     EXPECT_FALSE(driver.Search(other, otherControl));
