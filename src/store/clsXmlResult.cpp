@@ -1,6 +1,7 @@
 #include "store/clsXmlResult.h"
 
 #include "core/LotteryConstants.h"
+#include "store/XmlRoundDates.h"
 #include "store/XmlStoreFile.h"
 #include "store/XmlTextWriter.h"
 #include "store/XmlValue.h"
@@ -68,23 +69,16 @@ private:
 
     // A cancelled round keeps its refund dates in the announcement and payout fields.
     DateTime* DateField(const QString& path) {
-        if (path == QStringLiteral("<販売開始日>")) {
-            return &m_record.SaleStart;
-        }
-        if (path == QStringLiteral("<販売終了日>")) {
-            return &m_record.SaleEnd;
-        }
-        if (path == QStringLiteral("<結果発表日>") || path == QStringLiteral("<結果速報発表日>") ||
-            path == QStringLiteral("<返還確定日>")) {
+        if (path == QStringLiteral("<返還確定日>")) {
             return &m_record.ResultDate;
         }
-        if (path == QStringLiteral("<払戻開始日>") || path == QStringLiteral("<返還開始日>")) {
+        if (path == QStringLiteral("<返還開始日>")) {
             return &m_record.PayStart;
         }
-        if (path == QStringLiteral("<払戻期限>") || path == QStringLiteral("<返還期限>")) {
+        if (path == QStringLiteral("<返還期限>")) {
             return &m_record.PayEnd;
         }
-        return nullptr;
+        return RoundDateField(path, m_record);
     }
 
     bool TakeSlot(const QString& field, const QString& value, XmlFieldError& error) {

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "store/XmlRoundDates.h"
 #include "store/XmlStoreFile.h"
 #include "store/XmlTextWriter.h"
 #include "store/XmlValue.h"
@@ -41,24 +42,7 @@ public:
     }
 
 private:
-    DateTime* DateField(const QString& path) {
-        if (path == QStringLiteral("<販売開始日>")) {
-            return &m_record.SaleStart;
-        }
-        if (path == QStringLiteral("<販売終了日>")) {
-            return &m_record.SaleEnd;
-        }
-        if (path == QStringLiteral("<結果発表日>") || path == QStringLiteral("<結果速報発表日>")) {
-            return &m_record.ResultDate;
-        }
-        if (path == QStringLiteral("<払戻開始日>")) {
-            return &m_record.PayStart;
-        }
-        if (path == QStringLiteral("<払戻期限>")) {
-            return &m_record.PayEnd;
-        }
-        return nullptr;
-    }
+    DateTime* DateField(const QString& path) { return RoundDateField(path, m_record); }
 
     bool TakeState(const QString& value, XmlFieldError& error) {
         if (value == kCancelled) {

@@ -1,5 +1,6 @@
 #include "store/clsXmlVote.h"
 
+#include "store/XmlRoundDates.h"
 #include "store/XmlStoreFile.h"
 #include "store/XmlTextWriter.h"
 #include "store/XmlValue.h"
@@ -67,22 +68,7 @@ private:
         if (path == QStringLiteral("<販売終了時点>")) {
             return &m_record.AsOf;
         }
-        if (path == QStringLiteral("<販売開始日>")) {
-            return &m_record.SaleStart;
-        }
-        if (path == QStringLiteral("<販売終了日>")) {
-            return &m_record.SaleEnd;
-        }
-        if (path == QStringLiteral("<結果発表日>") || path == QStringLiteral("<結果速報発表日>")) {
-            return &m_record.ResultDate;
-        }
-        if (path == QStringLiteral("<払戻開始日>")) {
-            return &m_record.PayStart;
-        }
-        if (path == QStringLiteral("<払戻期限>")) {
-            return &m_record.PayEnd;
-        }
-        return nullptr;
+        return RoundDateField(path, m_record);
     }
 
     // The vote field of a slot path below the goal-class element, or null.
