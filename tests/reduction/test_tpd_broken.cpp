@@ -17,6 +17,11 @@ struct BrokenCase {
     int number; // error number of the report (0: a plain warning)
 };
 
+// Names the case by its file, so test names stay the same from build to build.
+void PrintTo(const BrokenCase& c, std::ostream* os) {
+    *os << c.file;
+}
+
 class TpdBroken : public ::testing::TestWithParam<BrokenCase> {};
 
 TEST_P(TpdBroken, LoadIsRefusedAndChangesNothing) {
