@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "reduction/clsTFileTPD.h"
+#include "documents/clsTFileTPD.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "reduction/SearchDriver.h"
-#include "reduction/WorkingDocument.h"
-#include "reduction/clsTFileCSV.h"
+#include "workflow/SearchDriver.h"
+#include "workflow/WorkingDocument.h"
+#include "documents/clsTFileCSV.h"
 
 using namespace kestrel;
 

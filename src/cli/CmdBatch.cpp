@@ -1,7 +1,7 @@
 #include <QFileInfo>
 
 #include "cli/Commands.h"
-#include "reduction/BatchRun.h"
+#include "workflow/BatchRun.h"
 
 namespace kestrel::cli {
 

@@ -12,8 +12,8 @@
 #include "engines/clsTMsEngine.h"
 #include "platform/RunControl.h"
 #include "platform/clsTMsg.h"
-#include "reduction/TpdValueCodec.h"
-#include "reduction/clsTFileCSV.h"
+#include "documents/TpdValueCodec.h"
+#include "documents/clsTFileCSV.h"
 #include "store/clsXmlVote.h"
 
 namespace kestrel::cli {

@@ -1,7 +1,7 @@
 #include <QFileInfo>
 
 #include "cli/Commands.h"
-#include "reduction/WorkingDocument.h"
+#include "workflow/WorkingDocument.h"
 
 namespace kestrel::cli {
 

@@ -1,8 +1,8 @@
 #include <QFileInfo>
 
 #include "cli/Commands.h"
-#include "reduction/DocumentRecord.h"
-#include "reduction/clsTFileTPD.h"
+#include "documents/DocumentRecord.h"
+#include "documents/clsTFileTPD.h"
 #include "results/clsTResult.h"
 #include "store/clsXmlResult.h"
 

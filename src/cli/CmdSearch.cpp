@@ -6,8 +6,8 @@
 #include <QFileInfo>
 
 #include "cli/Commands.h"
-#include "reduction/SearchDriver.h"
-#include "reduction/WorkingDocument.h"
+#include "workflow/SearchDriver.h"
+#include "workflow/WorkingDocument.h"
 
 namespace kestrel::cli {
 

@@ -1,8 +1,8 @@
 #include <QFileInfo>
 
 #include "cli/Commands.h"
-#include "reduction/WorkingDocument.h"
-#include "reduction/clsTFileCSV.h"
+#include "workflow/WorkingDocument.h"
+#include "documents/clsTFileCSV.h"
 
 namespace kestrel::cli {
 

@@ -21,7 +21,6 @@ public:
 
     static constexpr int kColumns = 4;
     static constexpr int kRows = 7;
-    static constexpr int kFontSize = 11;
     static constexpr int kCellWidth = 5;
 
     void SetRedrawHandler(RedrawHandler handler) { m_redraw = std::move(handler); }

@@ -26,7 +26,6 @@ public:
 
     static constexpr int kColumns = 4;
     static constexpr int kRows = 7;
-    static constexpr int kFontSize = 11;
     static constexpr int32_t kPenAutomatic = 99;
 
     clsTMulti();

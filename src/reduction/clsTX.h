@@ -29,13 +29,6 @@ namespace kestrel {
 // change the controller's inputs while Run() is true.
 class clsTX : private clsTX1::Events {
 public:
-    // Layout values the count and summary panels are initialised with.
-    static constexpr int kCountPanelWidth = 45;
-    static constexpr int kCountPanelHeight = 21;
-    static constexpr int kMeisaiLabelWidth = 90;
-    static constexpr int kMeisaiValueWidth = 90;
-    static constexpr int kMeisaiRowHeight = 21;
-
     explicit clsTX(std::shared_ptr<Clock> clock = CurrentClock());
     ~clsTX() override;
     clsTX(const clsTX&) = delete;

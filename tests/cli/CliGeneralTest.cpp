@@ -28,7 +28,7 @@ TEST_F(CliGeneral, VersionPrintsTheProgramVersion) {
 }
 
 TEST_F(CliGeneral, HelpListsEveryCommandOnStdout) {
-    const CliRun run = RunCliRaw({"--help"});
+    const CliRun run = RunCli({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     const QStringList lines = run.OutLines();
@@ -60,7 +60,7 @@ TEST_F(CliGeneral, UnknownCommandsAndBadOptionsAreUsageErrors) {
         {"--bogus", "version"},
     };
     for (const QStringList& args : calls) {
-        const CliRun run = RunCliRaw(args);
+        const CliRun run = RunCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << args.join(' ').toStdString();
         // The help goes to stderr instead.

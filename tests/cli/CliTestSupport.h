@@ -9,52 +9,17 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <array>
 #include <vector>
 
+#include "CliRunner.h"
 #include "platform/ProgramPaths.h"
 #include "platform/TextCodec.h"
-#include "reduction/WorkingDocument.h"
+#include "workflow/WorkingDocument.h"
 
 namespace kestrel::test {
-
-struct CliRun {
-    int exitCode = -1;
-    bool finished = false;
-    QString out;
-    QString err;
-
-    QStringList OutLines() const {
-        QStringList lines = out.split(QLatin1Char('\n'));
-        if (!lines.isEmpty() && lines.last().isEmpty()) {
-            lines.removeLast();
-        }
-        return lines;
-    }
-};
-
-inline QString CliPath() {
-    return QStringLiteral(KESTREL_BIN_DIR "/kestrel-cli");
-}
-
-// Runs the tool with exactly the given arguments.
-inline CliRun RunCliRaw(const QStringList& args) {
-    QProcess process;
-    process.start(CliPath(), args);
-    CliRun run;
-    run.finished = process.waitForFinished(30000);
-    if (!run.finished) {
-        process.kill();
-        process.waitForFinished(5000);
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 // One row of a single-list CSV: the six goal classes of slots 1..6.
 using Row = std::array<int, 6>;
@@ -121,9 +86,7 @@ inline std::vector<Row> Product(const std::array<std::vector<int>, 6>& classes) 
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!QFileInfo::exists(CliPath())) {
-            GTEST_SKIP() << "kestrel-cli is not built";
-        }
+        ASSERT_NO_FATAL_FAILURE(ExpectCliBuilt());
         ASSERT_TRUE(m_dir.isValid());
         ASSERT_TRUE(QDir().mkpath(Root()));
         CopyTree(QStringLiteral(KESTREL_BIN_DIR "/SysData"), Root() + "/SysData");
@@ -135,7 +98,7 @@ protected:
 
     // Runs a command with the temporary root and a fixed seed.
     CliRun Run(const QStringList& args) const {
-        return RunCliRaw(QStringList{"--root", Root(), "--seed", "1"} + args);
+        return RunCli(QStringList{"--root", Root(), "--seed", "1"} + args);
     }
 
     // A CSV single list as the program writes it: CR LF line ends, no header.

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "EngineTestSupport.h"
+#include "MessageCollector.h"
 #include "engines/clsTMsEngine.h"
 #include "platform/ErrorReporter.h"
 #include "platform/RandomSource.h"
@@ -14,31 +15,12 @@ namespace {
 using test::HasLineContaining;
 using test::Uncovered;
 
-class CollectingSink : public MessageSink {
-public:
-    void Show(const Message& message) override {
-        std::lock_guard lock(m_mutex);
-        m_messages.push_back(message);
-    }
-    std::vector<Message> Messages() {
-        std::lock_guard lock(m_mutex);
-        return m_messages;
-    }
-
-private:
-    std::mutex m_mutex;
-    std::vector<Message> m_messages;
-};
-
 class FrameTest : public testing::Test {
 protected:
     void SetUp() override {
-        m_sink = std::make_shared<CollectingSink>();
-        SetMessageSink(m_sink);
         RandomSource::Seed(31);
         m_frame.Initialize(&m_log, &m_control);
     }
-    void TearDown() override { SetMessageSink(nullptr); }
 
     EngineSettings Settings(int method) {
         EngineSettings s;
@@ -46,7 +28,7 @@ protected:
         return s;
     }
 
-    std::shared_ptr<CollectingSink> m_sink;
+    test::CollectedMessages m_messages;
     clsTMsg m_log;
     RunControl m_control;
     clsTMsEngine m_frame;
@@ -219,7 +201,7 @@ TEST_F(FrameTest, OutOfRangeSinglesAreRefused) {
     m_frame.EngineRun(list, Settings(1), m_marks, m_tousen);
     EXPECT_EQ(list, (std::vector<int32_t>{1, 4096, 5}));
     EXPECT_TRUE(m_tousen.empty());
-    const auto messages = m_sink->Messages();
+    const auto messages = m_messages.Messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(messages[0].title.endsWith(QStringLiteral("/ clsTMsEngine / EngineRun")));

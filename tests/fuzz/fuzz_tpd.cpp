@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "platform/TextCodec.h"
-#include "reduction/clsTFileTPD.h"
+#include "documents/clsTFileTPD.h"
 
 using namespace kestrel;
 

@@ -31,7 +31,6 @@ class ResultPanel : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        messages = test::CollectMessages();
         panel.Initialize(&summary);
     }
 
@@ -41,7 +40,7 @@ protected:
     ProgramPaths paths{dir.path()};
     clsTCount summary;
     clsTResult panel{paths};
-    std::shared_ptr<test::MessageCollector> messages;
+    test::CollectedMessages messages;
 };
 
 } // namespace
@@ -73,7 +72,7 @@ TEST_F(ResultPanel, NoResultAndNoMarksPutsEverySingleInTheFirstGrade) {
     // Nothing official yet: the payout table shows only its captions.
     EXPECT_EQ(panel.KakuteiTable().CellText(2, 2), "");
     EXPECT_EQ(panel.KakuteiTable().CellText(1, 2), "当せん金");
-    EXPECT_TRUE(messages->messages.empty());
+    EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(ResultPanel, PartialRevealCountsHiddenTeamsAsRight) {
@@ -240,9 +239,9 @@ TEST_F(ResultPanel, GradeSortOrdersByGradeAndRefusesAnotherList) {
     std::vector<int32_t> other = {1, 2, 3};
     EXPECT_FALSE(panel.GradeSort(other, true));
     EXPECT_EQ(other, (std::vector<int32_t>{1, 2, 3}));
-    ASSERT_EQ(messages->messages.size(), 1u);
-    EXPECT_EQ(messages->messages[0].text, "シングル数が一致しません");
-    EXPECT_EQ(messages->messages[0].title, "Kestrel / clsTResult / GradeSort_Sub");
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].text, "シングル数が一致しません");
+    EXPECT_EQ(messages.Messages()[0].title, "Kestrel / clsTResult / GradeSort_Sub");
 }
 
 TEST_F(ResultPanel, UserMarksGradeHypotheticallyAndDrawTheirColours) {
@@ -304,8 +303,8 @@ TEST_F(ResultPanel, RefusesSinglesOutsideTheNumberRange) {
     panel.SetResultData(150, QString(), ResultRecord{}, false);
     EXPECT_FALSE(panel.SetSingle({0, 4096, 1}));
     EXPECT_EQ(panel.SingleCount(), 0);
-    ASSERT_EQ(messages->messages.size(), 1u);
-    EXPECT_EQ(messages->messages[0].title, "Kestrel / clsTResult / SetSingle_Sub");
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].title, "Kestrel / clsTResult / SetSingle_Sub");
     EXPECT_FALSE(panel.SetSingle({-1}));
     EXPECT_EQ(panel.PageLabel(), "1／1");
 }
@@ -327,13 +326,13 @@ TEST_F(ResultPanel, LargeListsReportProgress) {
 }
 
 TEST(ResultPanelUnbound, SetResultDataBeforeInitializeReportsAndDoesNothing) {
-    auto messages = test::CollectMessages();
+    test::CollectedMessages messages;
     QTemporaryDir dir;
     clsTResult panel{ProgramPaths(dir.path())};
     panel.SetResultData(300, QString(), Result(300, {1, 1, 1, 1, 1, 1}), true);
-    ASSERT_EQ(messages->messages.size(), 1u);
-    EXPECT_EQ(messages->messages[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(messages->messages[0].title.endsWith("clsTResult / SetResultData"));
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(messages.Messages()[0].title.endsWith("clsTResult / SetResultData"));
     EXPECT_EQ(panel.Kaisaikai(), 0);
     EXPECT_FALSE(panel.FullResult());
     EXPECT_EQ(panel.MarkGrid().CellText(0, 1), "");

@@ -32,14 +32,13 @@ class ResultTempFile : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        messages = test::CollectMessages();
         panel.Initialize();
     }
 
     QTemporaryDir dir;
     ProgramPaths paths{dir.path()};
     clsTResult panel{paths};
-    std::shared_ptr<test::MessageCollector> messages;
+    test::CollectedMessages messages;
 };
 
 } // namespace
@@ -71,7 +70,7 @@ TEST_F(ResultTempFile, Round163SavesEditsAndLoadsThemOnTheNextRebuild) {
     again.SetSingle({0, 1});
     EXPECT_EQ(again.Counts()[0], 1);
     EXPECT_EQ(again.Counts()[1], 1);
-    EXPECT_TRUE(messages->messages.empty());
+    EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(ResultTempFile, Round162UsesMarksButNeverSavesThem) {
@@ -105,10 +104,10 @@ TEST_F(ResultTempFile, CorruptFileKeepsWhatWasReadAndReports) {
     const QString path = paths.Temp() + "/Kestrel_Result_180.dat";
     WriteBytes(path, Fixture("Kestrel_Result_corrupt.dat"));
     panel.SetResultData(180, QString(), ResultRecord{}, false);
-    ASSERT_EQ(messages->messages.size(), 1u);
-    EXPECT_EQ(messages->messages[0].title, "Kestrel / clsTResult / LoadResultTemp");
-    EXPECT_EQ(messages->messages[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(messages->messages[0].text.startsWith("ファイルの読込に失敗しました。\r\n"));
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].title, "Kestrel / clsTResult / LoadResultTemp");
+    EXPECT_EQ(messages.Messages()[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(messages.Messages()[0].text.startsWith("ファイルの読込に失敗しました。\r\n"));
     // Rows 1 and 2 as written; row 3 up to the value 5 that is out of range; the rest empty.
     EXPECT_EQ(panel.Marks()[0], (std::array<uint8_t, 4>{0, 2, 0, 0}));
     EXPECT_EQ(panel.Marks()[1], (std::array<uint8_t, 4>{3, 3, 3, 3}));
@@ -120,18 +119,18 @@ TEST_F(ResultTempFile, ShortOrNonNumericFilesAreRefusedToo) {
     const QString path = paths.Temp() + "/Kestrel_Result_181.dat";
     WriteBytes(path, "0,2,0,0\r\n0,0,x,0\r\n");
     panel.SetResultData(181, QString(), ResultRecord{}, false);
-    EXPECT_EQ(messages->messages.size(), 1u);
+    EXPECT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(panel.Marks()[0], (std::array<uint8_t, 4>{0, 2, 0, 0}));
     EXPECT_EQ(panel.Marks()[1], (std::array<uint8_t, 4>{0, 0, 0, 0}));
 
     WriteBytes(path, "0,2,0,0\r\n0,0,1\r\n");
     panel.SetResultData(181, QString(), ResultRecord{}, false);
-    EXPECT_EQ(messages->messages.size(), 2u);
+    EXPECT_EQ(messages.Messages().size(), 2u);
     WriteBytes(path, "0,1,0,0\r\n-1,0,0,0\r\n");
     panel.SetResultData(181, QString(), ResultRecord{}, false);
-    EXPECT_EQ(messages->messages.size(), 3u);
+    EXPECT_EQ(messages.Messages().size(), 3u);
     WriteBytes(path, "1,0,0,0\r\n");
     panel.SetResultData(181, QString(), ResultRecord{}, false);
-    EXPECT_EQ(messages->messages.size(), 4u);
+    EXPECT_EQ(messages.Messages().size(), 4u);
     EXPECT_EQ(panel.Marks()[0], (std::array<uint8_t, 4>{1, 0, 0, 0}));
 }

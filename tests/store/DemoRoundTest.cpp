@@ -25,7 +25,7 @@ protected:
         ASSERT_TRUE(result.XmlLoad(result.GetFileName(kDemoRound, QString())));
     }
     const ProgramPaths paths{QStringLiteral(KESTREL_SOURCE_DIR "/data")};
-    MessageCapture capture;
+    CollectedMessages capture;
     clsXmlSchedule schedule{paths};
     clsXmlVote vote{paths};
     clsXmlResult result{paths};

@@ -52,7 +52,7 @@ protected:
     QString Path() const { return TotoSettings::FilePath(root.Paths()); }
     void Write(const QString& text) { ASSERT_TRUE(WriteBytes(Path(), Sjis(text))); }
     TempRoot root;
-    MessageCapture capture;
+    CollectedMessages capture;
 };
 
 TEST_F(TotoSettingsLoad, MissingFileIsWrittenWithTheDefaults) {

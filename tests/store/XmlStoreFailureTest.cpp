@@ -96,7 +96,7 @@ TEST_P(XmlStoreBadInput, FailsWithItsMessageAndKeepsThePreviousRecord) {
     const QString path = DataPath(QStringLiteral("broken/") + QString::fromLatin1(c.file));
     const QByteArray bytesBefore = ReadBytes(path);
 
-    MessageCapture capture;
+    CollectedMessages capture;
     EXPECT_FALSE(store.Load(path));
     ASSERT_EQ(capture.Messages().size(), 1u);
     const Message& m = capture.Messages()[0];
@@ -139,7 +139,7 @@ protected:
         clsXmlSchedule store(root.Paths());
         EXPECT_TRUE(store.XmlLoad(DataPath("schedule_1555.xml")));
         const QString before = store.GetXmlText();
-        MessageCapture capture;
+        CollectedMessages capture;
         EXPECT_FALSE(store.SetXmlText(text));
         EXPECT_EQ(store.GetXmlText(), before);
         EXPECT_EQ(capture.Messages().size(), 1u);
@@ -186,7 +186,7 @@ TEST_F(XmlStoreText, DirectVoteParseHandsValueErrorsToTheCaller) {
     clsXmlVote store(root.Paths());
     ASSERT_TRUE(store.XmlLoad(DataPath("vote_1555.xml")));
     const QString before = store.GetXmlString(true);
-    MessageCapture capture;
+    CollectedMessages capture;
     QString valueError;
     EXPECT_FALSE(store.SetXmlString(
         QStringLiteral("<投票状況>\r\n<開催回>1x</開催回>\r\n</投票状況>"), false, &valueError));
@@ -203,7 +203,7 @@ TEST_F(XmlStoreText, DirectVoteParseHandsValueErrorsToTheCaller) {
 TEST(XmlStoreFiles, MissingFileOrEmptyPathFailsSilently) {
     TempRoot root;
     clsXmlResult store(root.Paths());
-    MessageCapture capture;
+    CollectedMessages capture;
     EXPECT_FALSE(store.XmlLoad(QString()));
     EXPECT_FALSE(store.XmlLoad(root.SysData(QStringLiteral("nothing.xml"))));
     EXPECT_FALSE(store.XmlLoad(root.Paths().SysData())); // a folder is no file
@@ -222,7 +222,7 @@ TEST(XmlStoreFiles, HugeFileIsRefusedBeforeReading) {
     clsXmlVote store(root.Paths());
     ASSERT_TRUE(store.XmlLoad(DataPath("vote_1555.xml")));
     const QString before = store.GetXmlString(true);
-    MessageCapture capture;
+    CollectedMessages capture;
     EXPECT_FALSE(store.XmlLoad(path));
     ASSERT_EQ(capture.Messages().size(), 1u);
     EXPECT_EQ(capture.Messages()[0].text, kBad + QStringLiteral("\r\n") + path);
@@ -237,7 +237,7 @@ TEST(XmlStoreFiles, SaveFailureIsReportedAndKeepsTheOldFile) {
     ASSERT_TRUE(WriteBytes(blocker, "old"));
     clsXmlResult store(root.Paths());
     const QString path = store.GetFileName(9, QString());
-    MessageCapture capture;
+    CollectedMessages capture;
     EXPECT_FALSE(store.XmlSave(path));
     ASSERT_EQ(capture.Messages().size(), 1u);
     EXPECT_EQ(capture.Messages()[0].title, QStringLiteral("Kestrel / clsXmlResult / XmlSave"));
@@ -257,7 +257,7 @@ TEST(XmlStoreFiles, SaveFailureIsReportedAndKeepsTheOldFile) {
 TEST(XmlStoreFiles, DeletingAMissingScheduleFileFails) {
     TempRoot root;
     clsXmlSchedule store(root.Paths());
-    MessageCapture capture;
+    CollectedMessages capture;
     EXPECT_FALSE(store.XmlDelete_NoGame(8, QStringLiteral("B")));
     ASSERT_EQ(capture.Messages().size(), 1u);
     EXPECT_EQ(capture.Messages()[0].title,

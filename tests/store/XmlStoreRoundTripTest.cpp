@@ -31,7 +31,7 @@ template <typename Store> QByteArray SavedBytes(Store& store, const TempRoot& ro
 class XmlStoreRoundTrip : public ::testing::Test {
 protected:
     TempRoot root;
-    MessageCapture capture;
+    CollectedMessages capture;
 };
 
 TEST_F(XmlStoreRoundTrip, HeldScheduleLoadsEveryFieldAndSavesByteExact) {

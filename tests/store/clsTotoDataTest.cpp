@@ -33,7 +33,7 @@ protected:
                               "チーム名を追加して下さい。");
     }
     TempRoot root;
-    MessageCapture capture;
+    CollectedMessages capture;
 };
 
 TEST_F(TeamTables, ShortNamesComeFromTheTableOfTheRound) {
@@ -77,7 +77,7 @@ TEST_F(TeamTables, LongNamesLeaguesAndEdition) {
 
 TEST(TeamTablesMissing, MissingFilesFindNothing) {
     TempRoot root;
-    MessageCapture capture;
+    CollectedMessages capture;
     clsTotoData data(root.Paths());
     EXPECT_TRUE(data.GetLongTeamName(QStringLiteral("鹿島")).isEmpty());
     EXPECT_FALSE(data.ExistsLongTeamName(QStringLiteral("鹿島アントラーズ")));
@@ -165,7 +165,7 @@ TEST_F(AddTeam, ExistingTableWithoutFinalLineEndGetsOne) {
 // The shipped tables: every club of the league lists has a page name, and page names are unique.
 TEST(TeamTablesShipped, LeagueListsAndPageNamesAgree) {
     const ProgramPaths paths(QStringLiteral(KESTREL_SOURCE_DIR "/data"));
-    MessageCapture capture;
+    CollectedMessages capture;
     clsTotoData data(paths);
     clsIniFile leagues;
     ASSERT_TRUE(leagues.Load(paths.SysDataFile(QStringLiteral("J1J2.dat"))));

@@ -1,0 +1,29 @@
+#include "documents/TpdParseError.h"
+
+namespace kestrel {
+
+TpdParseError TpdParseError::TypeMismatch() {
+    return TpdParseError{QStringLiteral("型が一致しません。"), 13};
+}
+
+TpdParseError TpdParseError::OutOfRange() {
+    return TpdParseError{QStringLiteral("インデックスが有効範囲にありません。"), 9};
+}
+
+TpdParseError TpdParseError::Overflow() {
+    return TpdParseError{QStringLiteral("オーバーフローしました。"), 6};
+}
+
+TpdParseError TpdParseError::PastEnd() {
+    return TpdParseError{QStringLiteral("ファイルにこれ以上データがありません。"), 62};
+}
+
+TpdParseError TpdParseError::FileNotFound() {
+    return TpdParseError{QStringLiteral("ファイルが見つかりません。"), 53};
+}
+
+TpdParseError TpdParseError::Text(const QString& text) {
+    return TpdParseError{text, 0};
+}
+
+} // namespace kestrel

@@ -1,0 +1,96 @@
+#include "workflow/SearchDriver.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/clsTSingleFrame.h"
+
+namespace kestrel {
+
+const QString SearchDriver::kCaptionStart = QStringLiteral("検索開始");
+const QString SearchDriver::kCaptionPause = QStringLiteral("一時停止");
+const QString SearchDriver::kCaptionResume = QStringLiteral("検索再開");
+const QString SearchDriver::kBusyText =
+    QStringLiteral("現在検索処理を実行中です。検索処理を終了させて下さい。");
+
+namespace {
+
+FlagTable MarkedCells(const MarkTable& marks) {
+    FlagTable visible{};
+    for (int c = 0; c < kGoalClassCount; ++c) {
+        for (int t = 0; t < kSlotCount; ++t) {
+            visible[static_cast<size_t>(c)][static_cast<size_t>(t)] =
+                marks[static_cast<size_t>(c)][static_cast<size_t>(t)] > 0;
+        }
+    }
+    return visible;
+}
+
+} // namespace
+
+SearchDriver::SearchDriver(std::shared_ptr<Clock> clock) : m_clock(clock), m_tx(clock) {
+    m_tx.Initialize();
+}
+
+bool SearchDriver::Search(WorkingDocument& doc, RunControl& control) {
+    bool expected = false;
+    if (m_tx.Run() || m_frame.Run() || !m_busy.compare_exchange_strong(expected, true)) {
+        return false;
+    }
+    DocumentRecord& record = doc.Record;
+    m_tx.SetRunControl(&control);
+    m_frame.Initialize(&m_tx.Log(), &control, m_clock);
+
+    m_tx.SetVote(record.Vote);
+    m_frame.SetVote(record.Vote);
+    m_tx.CountMeisaiClear();
+    const MarkTable marks = record.Multi;
+    const ConditionSet conditions = record.Conditions;
+
+    int32_t count = 0;
+    std::vector<int32_t> singles;
+    m_tx.Execute(count, singles, conditions, marks);
+    const FlagTable visible = MarkedCells(marks);
+
+    std::vector<int32_t> tousen;
+    if (count >= 1) {
+        m_frame.EngineRun(singles, record.Settings, marks, tousen);
+        std::sort(singles.begin(), singles.end());
+    }
+    record.Singles = std::move(singles);
+    count = record.SingleCount();
+
+    doc.Saving = true;
+    clsTSingleFrame().GetSingleFrame(record.Singles, record.SingleFrame);
+    doc.Saving = false;
+    m_tx.SetSingleFrame(record.SingleFrame, visible);
+
+    record.MsSingleCount = count;
+    record.MsSingleFrame = record.SingleFrame;
+    record.MsTousen.fill(0);
+    for (size_t i = 0; i < tousen.size() && i < record.MsTousen.size(); ++i) {
+        record.MsTousen[i] = tousen[i];
+    }
+    m_tx.SetMeisai(marks, count, tousen);
+    m_tx.EndMsg(count);
+
+    record.SakugenMessage = ReportText(m_tx.Log().Lines());
+    m_tx.SetRunControl(nullptr);
+    m_busy = false;
+    return true;
+}
+
+void SearchDriver::Stop() {
+    m_tx.Cancel();
+    m_frame.EngineStop();
+}
+
+void SearchDriver::Pause(bool paused) {
+    m_frame.EnginePause(paused);
+}
+
+bool SearchDriver::Pausable(int32_t msEngine) {
+    return msEngine == 2 || msEngine == 4 || msEngine == 5;
+}
+
+} // namespace kestrel
