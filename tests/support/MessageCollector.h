@@ -3,15 +3,10 @@
 #include <QString>
 #include <memory>
 #include <mutex>
-#include <ostream>
 #include <vector>
 
+#include "QtPrinters.h"
 #include "platform/ErrorReporter.h"
-
-// Readable QString values in assertion failures.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace kestrel::test {
 
