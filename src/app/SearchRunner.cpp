@@ -20,9 +20,10 @@ bool SearchRunner::Start(const WorkingDocument& doc) {
         return false;
     }
     m_control.Reset();
-    m_watcher.setFuture(QtConcurrent::run([this, doc]() mutable {
-        m_driver.Search(doc, m_control);
-        return doc;
+    m_watcher.setFuture(QtConcurrent::run([this, doc] {
+        WorkingDocument searched = doc;
+        m_driver.Search(searched, m_control);
+        return searched;
     }));
     return true;
 }

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     TotoSettings::Load(paths);
-    const clsToto toto;
+    [[maybe_unused]] const clsToto toto; // the lottery constants, created once at start-up
 
     LoadingWindow loading;
     loading.show();
