@@ -81,7 +81,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
     connect(file->addAction(QStringLiteral("新規作成(&N)")), &QAction::triggered, this,
             &MainWindow::NewDocumentCommand);
     AddUnavailable(file, {QStringLiteral("開く(&O)..."), QStringLiteral("上書き保存(&S)"),
@@ -99,7 +99,7 @@ void MainWindow::BuildMenus() {
     connect(file->addAction(QStringLiteral("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集"));
     AddUnavailable(edit, {QStringLiteral("シングル並べ替え(S)"), QStringLiteral("重複シングル削除"),
                           QStringLiteral("全てのシングルを選択"),
                           QStringLiteral("全てのシングル選択を解除"),
@@ -107,16 +107,16 @@ void MainWindow::BuildMenus() {
                           QStringLiteral("クリップボードにコピー"),
                           QStringLiteral("クリップボードから取り込み")});
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示"));
     m_percentAction = view->addAction(QStringLiteral("シングル構成を％で表示"));
     m_percentAction->setCheckable(true);
     connect(m_percentAction, &QAction::toggled, this,
             [this](bool on) { m_count.SetPercent(on); });
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール"));
     AddUnavailable(tools, QStringLiteral("連続実行"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     AddUnavailable(help, QStringLiteral("オンラインマニュアル(&O)"));
     connect(help->addAction(QStringLiteral("バージョン情報(&A)...")), &QAction::triggered, this,
             &MainWindow::ShowVersion);

@@ -9,7 +9,10 @@ namespace kestrel {
 MessageLogView::MessageLogView(clsTMsg& log, QWidget* parent)
     : QWidget(parent), m_log(log), m_list(new QListWidget(this)),
       m_progress(new QProgressBar(this)) {
+    // A fixed-pitch face whose full-width characters are two columns wide, so that the step
+    // lines padded by Shift_JIS columns line up.
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setFamilies({QStringLiteral("IPAGothic"), mono.family()});
     mono.setPointSize(10);
     m_list->setFont(mono);
     m_list->setUniformItemSizes(true);
