@@ -100,18 +100,17 @@ void MainWindow::BuildMenus() {
             &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集"));
-    AddUnavailable(edit, {QStringLiteral("シングル並べ替え(S)"), QStringLiteral("重複シングル削除"),
-                          QStringLiteral("全てのシングルを選択"),
-                          QStringLiteral("全てのシングル選択を解除"),
-                          QStringLiteral("シングルを追加"), QStringLiteral("選択シングルを削除"),
-                          QStringLiteral("クリップボードにコピー"),
-                          QStringLiteral("クリップボードから取り込み")});
+    AddUnavailable(edit,
+                   {QStringLiteral("シングル並べ替え(S)"), QStringLiteral("重複シングル削除"),
+                    QStringLiteral("全てのシングルを選択"),
+                    QStringLiteral("全てのシングル選択を解除"), QStringLiteral("シングルを追加"),
+                    QStringLiteral("選択シングルを削除"), QStringLiteral("クリップボードにコピー"),
+                    QStringLiteral("クリップボードから取り込み")});
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示"));
     m_percentAction = view->addAction(QStringLiteral("シングル構成を％で表示"));
     m_percentAction->setCheckable(true);
-    connect(m_percentAction, &QAction::toggled, this,
-            [this](bool on) { m_count.SetPercent(on); });
+    connect(m_percentAction, &QAction::toggled, this, [this](bool on) { m_count.SetPercent(on); });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール"));
     AddUnavailable(tools, QStringLiteral("連続実行"));

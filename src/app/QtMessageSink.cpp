@@ -57,8 +57,8 @@ void QtMessageSink::Show(const Message& message) {
     if (OnGuiThread()) {
         return ShowHere(message);
     }
-    QMetaObject::invokeMethod(qApp, [this, message] { ShowHere(message); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [this, message] { ShowHere(message); }, Qt::BlockingQueuedConnection);
 }
 
 void QtMessageSink::ShowHere(const Message& message) {

@@ -46,7 +46,8 @@ QString VoteStatusModel::Text(int row, int col) const {
     if (!HasVote()) {
         return QString();
     }
-    const GoalVote& vote = m_vote.Slots[static_cast<size_t>(slot)].Votes[static_cast<size_t>(col - 2)];
+    const GoalVote& vote =
+        m_vote.Slots[static_cast<size_t>(slot)].Votes[static_cast<size_t>(col - 2)];
     return VbFormat::Format(vote.Rate, QStringLiteral("0.00")) + QStringLiteral("% (") +
            VbFormat::Format(vote.Count, QStringLiteral("#,##0")) + QStringLiteral(")");
 }

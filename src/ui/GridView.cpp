@@ -105,8 +105,8 @@ void GridView::PaintCell(QPainter& painter, int col, int row) const {
     painter.setPen(QColor(0xA0, 0xA0, 0xA0));
     painter.drawRect(rect);
     painter.setPen(CellForeColor(m_model->Fore(row, col)));
-    const Qt::Alignment align = m_model->RightAligned(row, col) ? Qt::AlignRight | Qt::AlignVCenter
-                                                                 : Qt::AlignCenter;
+    const Qt::Alignment align =
+        m_model->RightAligned(row, col) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter;
     painter.drawText(rect.adjusted(3, 0, -4, 0), align, m_model->Text(row, col));
 }
 

@@ -35,7 +35,8 @@ void MessageLogView::Post() {
     if (m_pending.exchange(true)) {
         return;
     }
-    QMetaObject::invokeMethod(this, [this] { Refresh(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Refresh(); }, Qt::QueuedConnection);
 }
 
 void MessageLogView::Refresh() {

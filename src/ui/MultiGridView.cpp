@@ -9,9 +9,8 @@ MultiGridView::MultiGridView(clsTMulti& multi, QWidget* parent) : GridView(paren
     SetModel(this);
     setAccessibleName(QStringLiteral("マルチ"));
     m_multi.SetRedrawHandler([this] { update(); });
-    m_multi.SetPopupHandler([this](const PopupMenu& menu) {
-        return PopupMenuBuilder::Show(menu, this, m_chooser);
-    });
+    m_multi.SetPopupHandler(
+        [this](const PopupMenu& menu) { return PopupMenuBuilder::Show(menu, this, m_chooser); });
     connect(this, &GridView::CellClicked, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int col, int row) {
                 OnClicked(button, col, row);

@@ -84,8 +84,7 @@ QString KestrelIni::ToText() const {
     return QStringLiteral(";Fernhollow Kestrel Ini File (Kestrel.ini)") + kCrLf +
            QStringLiteral(";") + kNotice + kCrLf + kCrLf + QStringLiteral("Kaisaikai = ") +
            QString::number(Kaisaikai) + kCrLf + QStringLiteral("DownloadMessage = ") +
-           Flag(DownloadMessage) + kCrLf + QStringLiteral("ResultAll = ") + Flag(ResultAll) +
-           kCrLf;
+           Flag(DownloadMessage) + kCrLf + QStringLiteral("ResultAll = ") + Flag(ResultAll) + kCrLf;
 }
 
 bool KestrelIni::Save(const ProgramPaths& paths) const {

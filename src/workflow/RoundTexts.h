@@ -12,11 +12,11 @@ namespace kestrel {
 // The captions the main window shows for a round, computed for a given "now" so that the live
 // sale countdown can be checked at fixed times.
 struct RoundTexts {
-    QString Caption;     // " 第 1555 回 "
-    QString Status;      // caption + "　使用投票率：..." (the vote status in use)
-    QString SaleStatus;  // "販売終了", "販売開始まで あと ...", "販売締切まで あと ..."
+    QString Caption; // " 第 1555 回 "
+    QString Status;  // caption + "　使用投票率：..." (the vote status in use)
+    QString SaleStatus; // "販売終了", "販売開始まで あと ...", "販売締切まで あと ..."
     bool SaleStatusVisible = false;
-    QString SaleStart;   // "2025年05月10日(土) "
+    QString SaleStart; // "2025年05月10日(土) "
     QString SaleEnd;
     QString ResultDate;
 

@@ -25,8 +25,7 @@ bool LoadStored(const ProgramPaths& paths, int32_t round, const QString& group, 
 
 } // namespace
 
-bool StoredRoundRecords::LoadSchedule(int32_t round, const QString& group,
-                                      ScheduleRecord& record) {
+bool StoredRoundRecords::LoadSchedule(int32_t round, const QString& group, ScheduleRecord& record) {
     return LoadStored<clsXmlSchedule>(m_paths, round, group, record,
                                       [](const clsXmlSchedule& s) { return s.Schedule(); });
 }

@@ -24,7 +24,9 @@ public:
     }
     ProgramPaths Paths() const { return ProgramPaths(m_dir.path()); }
     QString SysData() const { return m_dir.path() + QStringLiteral("/SysData"); }
-    void Remove(const QString& name) const { QFile::remove(SysData() + QStringLiteral("/") + name); }
+    void Remove(const QString& name) const {
+        QFile::remove(SysData() + QStringLiteral("/") + name);
+    }
 
 private:
     QTemporaryDir m_dir;

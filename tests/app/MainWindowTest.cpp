@@ -178,10 +178,17 @@ TEST_F(MainWindowTest, FastSearchRunsWithTheSearchButtonDisabled) {
         slotTotal += window->CountPanel().Value(c, 0);
     }
     EXPECT_EQ(slotTotal, record.SingleCount());
+    // A click on a slot row of the count panel switches it to percentages, as the view menu does.
+    GridView* counts = window->CountGrid();
+    QTest::mouseClick(counts, Qt::LeftButton, Qt::NoModifier, counts->CellRect(1, 2).center());
+    EXPECT_TRUE(window->CountPanel().Percent());
+    EXPECT_TRUE(window->PercentAction()->isChecked());
+    EXPECT_TRUE(window->CountPanel().CellText(0, 0).endsWith(QStringLiteral("%")));
     QListWidget* list = window->LogView()->List();
     ASSERT_GT(list->count(), 0);
     EXPECT_EQ(list->currentRow(), list->count() - 1);
-    EXPECT_TRUE(list->item(list->count() - 1)->text().contains(QStringLiteral("該当するパターンは")));
+    EXPECT_TRUE(
+        list->item(list->count() - 1)->text().contains(QStringLiteral("該当するパターンは")));
     EXPECT_TRUE(window->SearchButton()->isEnabled());
     EXPECT_EQ(window->SearchButton()->text(), QStringLiteral("検索開始"));
     EXPECT_FALSE(window->StopButton()->isEnabled());
@@ -214,8 +221,10 @@ TEST_F(MainWindowTest, TrialSearchPausesResumesStopsAndRefusesToClose) {
               QStringLiteral("現在検索処理を実行中です。検索処理を終了させて下さい。"));
     EXPECT_EQ(messages->messages[0].icon, MessageIcon::Warning);
 
-    // The report grows while the search runs; then stop.
+    // The report grows while the search runs; then pause once more and stop while paused.
     QTRY_VERIFY_WITH_TIMEOUT(window->LogView()->List()->count() > 4, 20000);
+    QTest::mouseClick(window->SearchButton(), Qt::LeftButton);
+    EXPECT_EQ(window->SearchButton()->text(), QStringLiteral("検索再開"));
     QTest::mouseClick(window->StopButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!window->Searching(), 60000);
     EXPECT_EQ(window->SearchButton()->text(), QStringLiteral("検索開始"));

@@ -64,7 +64,8 @@ TEST(RoundTextsTest, CaptionsStatusAndDates) {
     EXPECT_EQ(full.ResultDate, QStringLiteral("2025年05月19日(月) "));
 
     vote.AsOf = DateTime();
-    EXPECT_EQ(RoundTexts::VoteSource(vote, DateTime()), QStringLiteral("　使用投票率：ユーザー定義"));
+    EXPECT_EQ(RoundTexts::VoteSource(vote, DateTime()),
+              QStringLiteral("　使用投票率：ユーザー定義"));
 }
 
 } // namespace

@@ -18,7 +18,9 @@ public:
     bool LoadSchedule(int32_t r, const QString&, ScheduleRecord& out) override {
         return Take(schedules, r, out);
     }
-    bool LoadVote(int32_t r, const QString&, VoteRecord& out) override { return Take(votes, r, out); }
+    bool LoadVote(int32_t r, const QString&, VoteRecord& out) override {
+        return Take(votes, r, out);
+    }
     bool LoadResult(int32_t r, const QString&, ResultRecord& out) override {
         return Take(results, r, out);
     }
@@ -61,7 +63,7 @@ TEST(clsTMainTest, RoundChangesReloadTheStoredRecords) {
         bool notHeld;
     };
     const Case cases[] = {
-        {57, 57, 57, 57, 57, false}, {58, 58, 58, 0, 0, true},  {60, 60, 0, 60, 0, false},
+        {57, 57, 57, 57, 57, false}, {58, 58, 58, 0, 0, true},      {60, 60, 0, 60, 0, false},
         {0, 0, 0, 0, 0, false},      {12345, 9999, 0, 0, 0, false}, {-3, 0, 0, 0, 0, false},
     };
     for (const Case& c : cases) {
