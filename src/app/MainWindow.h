@@ -15,7 +15,6 @@
 #include "core/clsTMulti.h"
 #include "platform/Clock.h"
 #include "platform/ProgramPaths.h"
-#include "workflow/WorkingDocument.h"
 #include "ui/CountGridView.h"
 #include "ui/MeisaiView.h"
 #include "ui/MessageLogView.h"
@@ -23,6 +22,7 @@
 #include "ui/SearchSettingsPage.h"
 #include "ui/VoteStatusView.h"
 #include "workflow/KestrelIni.h"
+#include "workflow/WorkingDocument.h"
 #include "workflow/clsTMain.h"
 
 namespace kestrel {

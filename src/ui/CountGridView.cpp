@@ -21,9 +21,9 @@ int ShiftCode(Qt::KeyboardModifiers modifiers) {
 }
 
 CountGridView::CountGridView(clsTCount& count, QWidget* parent) : GridView(parent), m_count(count) {
-    SetFontPointSize(clsTCount::kFontSize);
-    SetColumnWidths({48});
-    SetRowHeight(26);
+    SetFontPointSize(kFontSize);
+    SetColumnWidths({kCellWidth});
+    SetRowHeight(kRowHeight);
     SetModel(this);
     setAccessibleName(QStringLiteral("シングル構成"));
     m_count.SetRedrawHandler([this] {

@@ -11,6 +11,10 @@ namespace kestrel {
 class CountGridView : public GridView, private GridModel {
     Q_OBJECT
 public:
+    static constexpr int kFontSize = 11;
+    static constexpr int kCellWidth = 45;
+    static constexpr int kRowHeight = 21;
+
     explicit CountGridView(clsTCount& count, QWidget* parent = nullptr);
 
     // Shows or hides the grid as the model says.

@@ -4,8 +4,8 @@ namespace kestrel {
 
 MeisaiView::MeisaiView(clsTMeisai& meisai, QWidget* parent) : GridView(parent), m_meisai(meisai) {
     SetFontPointSize(10);
-    SetColumnWidths({90, 100});
-    SetRowHeight(21);
+    SetColumnWidths({kLabelWidth, kValueWidth});
+    SetRowHeight(kRowHeight);
     SetModel(this);
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(QStringLiteral("明細"));

@@ -10,6 +10,10 @@ namespace kestrel {
 class MeisaiView : public GridView, private GridModel {
     Q_OBJECT
 public:
+    static constexpr int kLabelWidth = 90;
+    static constexpr int kValueWidth = 90;
+    static constexpr int kRowHeight = 21;
+
     explicit MeisaiView(clsTMeisai& meisai, QWidget* parent = nullptr);
 
 private:

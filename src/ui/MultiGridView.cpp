@@ -3,9 +3,9 @@
 namespace kestrel {
 
 MultiGridView::MultiGridView(clsTMulti& multi, QWidget* parent) : GridView(parent), m_multi(multi) {
-    SetFontPointSize(clsTMulti::kFontSize);
-    SetColumnWidths({36});
-    SetRowHeight(26);
+    SetFontPointSize(kFontSize);
+    SetColumnWidths({kCellWidth});
+    SetRowHeight(kRowHeight);
     SetModel(this);
     setAccessibleName(QStringLiteral("マルチ"));
     m_multi.SetRedrawHandler([this] { update(); });

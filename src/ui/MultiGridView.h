@@ -12,6 +12,11 @@ namespace kestrel {
 class MultiGridView : public GridView, private GridModel {
     Q_OBJECT
 public:
+    static constexpr int kFontSize = 11;
+    static constexpr int kCellWidth = 36;
+    // The multi, vote-status and count grids share one row height so their rows line up.
+    static constexpr int kRowHeight = 21;
+
     explicit MultiGridView(clsTMulti& multi, QWidget* parent = nullptr);
 
     void SetMenuChooser(PopupMenuBuilder::Chooser chooser) { m_chooser = std::move(chooser); }

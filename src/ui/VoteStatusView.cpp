@@ -8,7 +8,7 @@ VoteStatusView::VoteStatusView(QWidget* parent)
     : QWidget(parent), m_grid(new GridView(this)), m_sales(new QLabel(this)) {
     m_grid->SetFontPointSize(10);
     m_grid->SetColumnWidths({140, 118});
-    m_grid->SetRowHeight(26);
+    m_grid->SetRowHeight(21);
     m_grid->SetModel(this);
     m_grid->setFocusPolicy(Qt::NoFocus);
     m_grid->setAccessibleName(QStringLiteral("投票状況"));

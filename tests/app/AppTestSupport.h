@@ -10,9 +10,9 @@
 namespace kestrel::test {
 
 // A temporary program root holding a copy of the shipped SysData.
-class TempRoot {
+class DemoRoot {
 public:
-    TempRoot() {
+    DemoRoot() {
         const QString from = QStringLiteral(KESTREL_SOURCE_DIR "/data/SysData");
         QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <memory>
 
-#include "../results/MessageCollector.h"
 #include "AppTestSupport.h"
+#include "MessageCollector.h"
 #include "app/MainWindow.h"
 #include "workflow/KestrelIni.h"
 
@@ -20,7 +20,6 @@ constexpr int kDemoRound = 1555;
 // One window on a temporary copy of the shipped system data; messages are collected.
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { messages = test::CollectMessages(); }
     void Open() {
         window = std::make_unique<MainWindow>(root.Paths(), std::make_shared<SystemClock>());
         window->show();
@@ -59,8 +58,8 @@ protected:
         return true;
     }
 
-    test::TempRoot root;
-    std::shared_ptr<test::MessageCollector> messages;
+    test::DemoRoot root;
+    test::CollectedMessages messages;
     std::unique_ptr<MainWindow> window;
 };
 
@@ -83,7 +82,7 @@ TEST_F(MainWindowTest, FirstStartWithoutSettingsFileWritesItAtExit) {
                                          "Kaisaikai = 1\r\n"
                                          "DownloadMessage = 1\r\n"
                                          "ResultAll = 1\r\n"));
-    EXPECT_TRUE(messages->messages.empty());
+    EXPECT_EQ(messages.Count(), 0u);
 }
 
 TEST_F(MainWindowTest, ShippedSettingsOpenTheDemoRoundAndRoundChangesFillThePanels) {
@@ -216,10 +215,10 @@ TEST_F(MainWindowTest, TrialSearchPausesResumesStopsAndRefusesToClose) {
 
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    ASSERT_EQ(messages->messages.size(), 1u);
-    EXPECT_EQ(messages->messages[0].text,
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text,
               QStringLiteral("現在検索処理を実行中です。検索処理を終了させて下さい。"));
-    EXPECT_EQ(messages->messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(messages.Last().icon, MessageIcon::Warning);
 
     // The report grows while the search runs; then pause once more and stop while paused.
     QTRY_VERIFY_WITH_TIMEOUT(window->LogView()->List()->count() > 4, 20000);

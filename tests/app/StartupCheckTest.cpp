@@ -20,7 +20,7 @@ TEST(StartupCheckTest, FirstMissingSystemFileNamesItsMessage) {
         {"J1J2.dat", "データファイル(J1J2.dat)が見つかりません"},
     };
     for (const Case& c : cases) {
-        test::TempRoot root;
+        test::DemoRoot root;
         const QString removed = QString::fromUtf8(c.removed);
         if (removed == QStringLiteral("SysData")) {
             QDir(root.SysData()).removeRecursively();
@@ -30,7 +30,7 @@ TEST(StartupCheckTest, FirstMissingSystemFileNamesItsMessage) {
         EXPECT_EQ(StartupCheck(root.Paths()), QString::fromUtf8(c.message)) << c.removed;
     }
     // The checks run in order: with two files missing the earlier one is named.
-    test::TempRoot root;
+    test::DemoRoot root;
     root.Remove(QStringLiteral("J1J2.dat"));
     root.Remove(QStringLiteral("TeamName1.dat"));
     EXPECT_EQ(StartupCheck(root.Paths()),

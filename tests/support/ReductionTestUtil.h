@@ -9,6 +9,7 @@
 #include <QString>
 #include <ostream>
 
+#include "MessageCollector.h" // readable failure messages for texts
 #include "core/MarkTable.h"
 #include "core/VoteRecord.h"
 #include "platform/Money.h"
@@ -62,10 +63,3 @@ inline Money Yen(int64_t yen) {
 }
 
 } // namespace kestrel::test
-
-// Readable failure messages for texts.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
-#include "../results/MessageCollector.h"
+#include "MessageCollector.h"
+#include "TempRoot.h"
 #include "platform/TextFile.h"
 #include "workflow/KestrelIni.h"
 
@@ -27,19 +26,18 @@ TEST(KestrelIniTest, ReadsKeysWithDefaultsAndReportsDamage) {
         {"Kaisaikai = abc\r\nDownloadMessage = yes\r\nResultAll = 1\r\n", 1, true, true, 2},
     };
     for (const Case& c : cases) {
-        QTemporaryDir root;
-        QDir(root.path()).mkpath(QStringLiteral("SysData"));
-        const ProgramPaths paths(root.path());
+        test::TempRoot root;
+        const ProgramPaths& paths = root.Paths();
         if (c.text != nullptr) {
             ASSERT_TRUE(TextFile::Write(KestrelIni::FilePath(paths), QString::fromUtf8(c.text)));
         }
-        auto messages = test::CollectMessages();
+        test::CollectedMessages messages;
         const KestrelIni ini = KestrelIni::Load(paths);
         EXPECT_EQ(ini.Kaisaikai, c.round) << (c.text ? c.text : "(none)");
         EXPECT_EQ(ini.DownloadMessage, c.download) << (c.text ? c.text : "(none)");
         EXPECT_EQ(ini.ResultAll, c.resultAll) << (c.text ? c.text : "(none)");
-        ASSERT_EQ(static_cast<int>(messages->messages.size()), c.messages);
-        for (const Message& m : messages->messages) {
+        ASSERT_EQ(static_cast<int>(messages.Count()), c.messages);
+        for (const Message& m : messages.Messages()) {
             EXPECT_EQ(m.text, KestrelIni::kDamagedText);
             EXPECT_EQ(m.icon, MessageIcon::Error);
         }
@@ -47,9 +45,8 @@ TEST(KestrelIniTest, ReadsKeysWithDefaultsAndReportsDamage) {
 }
 
 TEST(KestrelIniTest, SavedFileReadsBack) {
-    QTemporaryDir root;
-    QDir(root.path()).mkpath(QStringLiteral("SysData"));
-    const ProgramPaths paths(root.path());
+    test::TempRoot root;
+    const ProgramPaths& paths = root.Paths();
     KestrelIni ini;
     ini.Kaisaikai = 1555;
     ini.DownloadMessage = false;
