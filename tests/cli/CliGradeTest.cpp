@@ -96,9 +96,9 @@ TEST_F(CliGrade, RoundWithoutStoredResultGradesEverySingleFirst) {
 }
 
 TEST_F(CliGrade, UsageAndLoadErrors) {
-    EXPECT_EQ(RunCli({"--root", dir.path(), "grade"}).code, 2);
-    EXPECT_EQ(RunCli({"--root", dir.path(), "grade", "x.tpd", "--reveal", "7"}).code, 2);
-    EXPECT_EQ(RunCli({"--root", dir.path(), "grade", "x.tpd", "--bogus"}).code, 2);
+    EXPECT_EQ(RunCli({"--root", dir.path(), "grade"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"--root", dir.path(), "grade", "x.tpd", "--reveal", "7"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"--root", dir.path(), "grade", "x.tpd", "--bogus"}).exitCode, 2);
     const CliRun missing = RunCli({"--root", dir.path(), "grade", dir.path() + "/none.tpd"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(missing.err.isEmpty());

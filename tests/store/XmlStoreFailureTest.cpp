@@ -99,7 +99,7 @@ TEST_P(XmlStoreBadInput, FailsWithItsMessageAndKeepsThePreviousRecord) {
     CollectedMessages capture;
     EXPECT_FALSE(store.Load(path));
     ASSERT_EQ(capture.Messages().size(), 1u);
-    const Message& m = capture.Messages()[0];
+    const Message m = capture.Messages()[0];
     EXPECT_EQ(m.icon, c.icon);
     const QString expected = c.text.isEmpty() ? kBad + QStringLiteral("\r\n") + path : c.text;
     EXPECT_EQ(m.text, expected);
