@@ -2,10 +2,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "ReductionTestUtil.h"
-#include "workflow/BatchRun.h"
-#include "documents/clsTFileTPD.h"
 #include "MessageCollector.h"
+#include "ReductionTestUtil.h"
+#include "documents/clsTFileTPD.h"
+#include "workflow/BatchRun.h"
 
 namespace kestrel {
 namespace {

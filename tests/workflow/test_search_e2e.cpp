@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 #include <thread>
 
+#include "MessageCollector.h"
 #include "ReductionTestUtil.h"
 #include "core/clsTNumber.h"
+#include "documents/clsTFileTPD.h"
 #include "platform/Version.h"
 #include "workflow/SearchDriver.h"
 #include "workflow/WorkingDocument.h"
-#include "documents/clsTFileTPD.h"
-#include "MessageCollector.h"
 
 namespace kestrel {
 namespace {

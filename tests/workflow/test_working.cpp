@@ -2,12 +2,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "ReductionTestUtil.h"
-#include "platform/TextFile.h"
-#include "workflow/WorkingDocument.h"
-#include "documents/clsTFileTPD.h"
-#include "store/clsXmlVote.h"
 #include "MessageCollector.h"
+#include "ReductionTestUtil.h"
+#include "documents/clsTFileTPD.h"
+#include "platform/TextFile.h"
+#include "store/clsXmlVote.h"
+#include "workflow/WorkingDocument.h"
 
 namespace kestrel {
 namespace {

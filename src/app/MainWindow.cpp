@@ -1,0 +1,330 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "platform/ErrorReporter.h"
+#include "platform/Version.h"
+#include "workflow/RoundTexts.h"
+#include "workflow/SearchPanels.h"
+#include "workflow/StoredRoundRecords.h"
+
+namespace kestrel {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Kestrel");
+// Tabs whose pages arrive with later features show only this.
+const QString kNotYet = QStringLiteral("このページは準備中です。");
+
+// Adds an entry whose command is not available in this version.
+void AddUnavailable(QMenu* menu, const QString& caption) {
+    menu->addAction(caption)->setEnabled(false);
+}
+
+void AddUnavailable(QMenu* menu, const QStringList& captions) {
+    for (const QString& caption : captions) {
+        AddUnavailable(menu, caption);
+    }
+}
+
+QGroupBox* Framed(const QString& title, QWidget* content) {
+    auto* box = new QGroupBox(title);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addStretch(1);
+    return box;
+}
+
+} // namespace
+
+MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget* parent)
+    : QMainWindow(parent), m_paths(std::move(paths)), m_clock(std::move(clock)),
+      m_round(std::make_shared<StoredRoundRecords>(m_paths)),
+      m_search(new SearchRunner(m_clock, this)) {
+    m_ini = KestrelIni::Load(m_paths);
+    m_multi.Initialize();
+    BuildMenus();
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 4, 6, 6);
+    m_band = new RoundBand;
+    layout->addWidget(m_band);
+    layout->addWidget(BuildPanels());
+    layout->addWidget(BuildTabs(), 1);
+    layout->addWidget(BuildButtons());
+    setCentralWidget(central);
+    m_band->DownloadMessage()->setChecked(m_ini.DownloadMessage);
+    m_band->ResultAll()->setChecked(m_ini.ResultAll);
+    // The acquisition of round data from the operator's site is not wired yet.
+    m_band->SetDownloads(false, false, false);
+    ProgramPaths::EnsureFolder(m_paths.UserData());
+    setWindowTitle(WindowCaption(m_doc));
+    connect(m_search, &SearchRunner::Finished, this, &MainWindow::OnSearchFinished);
+    connect(&m_tick, &QTimer::timeout, this, &MainWindow::RefreshRoundTexts);
+    m_tick.start(1000);
+    ConnectRound();
+    m_round.Initialize();
+    m_round.SetKaisaikai(m_ini.Kaisaikai);
+    resize(1280, 880);
+}
+
+MainWindow::~MainWindow() {
+    m_search->Stop();
+    m_search->Wait();
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
+    connect(file->addAction(QStringLiteral("新規作成(&N)")), &QAction::triggered, this,
+            &MainWindow::NewDocumentCommand);
+    AddUnavailable(file, {QStringLiteral("開く(&O)..."), QStringLiteral("上書き保存(&S)"),
+                          QStringLiteral("名前を付けて保存(&A)...")});
+    file->addSeparator();
+    AddUnavailable(file->addMenu(QStringLiteral("条件 ファイル")),
+                   {QStringLiteral("開く(&O)..."), QStringLiteral("保存(&S)...")});
+    AddUnavailable(file->addMenu(QStringLiteral("CSV ファイル(&C)")),
+                   {QStringLiteral("開く(&O)..."), QStringLiteral("保存(&S)..."),
+                    QStringLiteral("現在のシングルに追加(&A)..."),
+                    QStringLiteral("現在のシングルから削除(&D)...")});
+    file->addSeparator();
+    AddUnavailable(file, QStringLiteral("印刷(&P)..."));
+    file->addSeparator();
+    connect(file->addAction(QStringLiteral("終了(&X)")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集"));
+    AddUnavailable(edit,
+                   {QStringLiteral("シングル並べ替え(S)"), QStringLiteral("重複シングル削除"),
+                    QStringLiteral("全てのシングルを選択"),
+                    QStringLiteral("全てのシングル選択を解除"), QStringLiteral("シングルを追加"),
+                    QStringLiteral("選択シングルを削除"), QStringLiteral("クリップボードにコピー"),
+                    QStringLiteral("クリップボードから取り込み")});
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示"));
+    m_percentAction = view->addAction(QStringLiteral("シングル構成を％で表示"));
+    m_percentAction->setCheckable(true);
+    connect(m_percentAction, &QAction::toggled, this, [this](bool on) { m_count.SetPercent(on); });
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール"));
+    AddUnavailable(tools, QStringLiteral("連続実行"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    AddUnavailable(help, QStringLiteral("オンラインマニュアル(&O)"));
+    connect(help->addAction(QStringLiteral("バージョン情報(&A)...")), &QAction::triggered, this,
+            &MainWindow::ShowVersion);
+    m_menus = {file, edit, view, tools, help};
+}
+
+QWidget* MainWindow::BuildPanels() {
+    m_multiGrid = new MultiGridView(m_multi);
+    m_votePanel = new VoteStatusView;
+    m_countGrid = new CountGridView(m_count);
+    m_meisaiGrid = new MeisaiView(m_meisai);
+    m_count.SetClickHandler([this](int, int, int, int) {
+        m_percentAction->blockSignals(true);
+        m_percentAction->setChecked(m_count.Percent());
+        m_percentAction->blockSignals(false);
+    });
+    m_meisai.Clear();
+    auto* panels = new QWidget;
+    auto* row = new QHBoxLayout(panels);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(Framed(QStringLiteral("マルチ"), m_multiGrid));
+    row->addWidget(Framed(QStringLiteral("投票状況"), m_votePanel));
+    row->addWidget(Framed(QStringLiteral("シングル構成"), m_countGrid));
+    row->addWidget(Framed(QStringLiteral("明細"), m_meisaiGrid));
+    row->addStretch(1);
+    return panels;
+}
+
+QWidget* MainWindow::Placeholder(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setEnabled(false);
+    return label;
+}
+
+QWidget* MainWindow::BuildTabs() {
+    m_tabs = new QTabWidget;
+    m_settingsPage = new SearchSettingsPage;
+    m_logView = new MessageLogView(m_search->Log());
+    m_tabs->addTab(Placeholder(kNotYet), QStringLiteral("条件"));
+    m_tabs->addTab(m_settingsPage, QStringLiteral("圧縮"));
+    m_tabs->addTab(Placeholder(kNotYet), QStringLiteral("シングル"));
+    m_tabs->addTab(Placeholder(kNotYet), QStringLiteral("結果"));
+    m_tabs->addTab(m_logView, QStringLiteral("メッセージ"));
+    m_tabs->setCurrentIndex(TabJouken);
+    return m_tabs;
+}
+
+QWidget* MainWindow::BuildButtons() {
+    m_searchButton = new QPushButton(SearchDriver::kCaptionStart);
+    m_stopButton = new QPushButton(QStringLiteral("検索終了"));
+    for (QPushButton* button : {m_searchButton, m_stopButton}) {
+        button->setMinimumSize(120, 34);
+        QFont f = button->font();
+        f.setPointSize(11);
+        button->setFont(f);
+    }
+    m_stopButton->setEnabled(false);
+    connect(m_searchButton, &QPushButton::clicked, this, &MainWindow::OnSearchButton);
+    connect(m_stopButton, &QPushButton::clicked, this, &MainWindow::OnStopButton);
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch(1);
+    row->addWidget(m_searchButton);
+    row->addWidget(m_stopButton);
+    return bar;
+}
+
+void MainWindow::ConnectRound() {
+    m_round.SetKaisaikaiChange(
+        [this](int32_t round, const QString& kumi) { OnKaisaikaiChange(round, kumi); });
+    connect(m_band->RoundBox(), &QSpinBox::valueChanged, this,
+            [this](int value) { m_round.SetKaisaikai(value); });
+    connect(m_band->GroupBox(), &QComboBox::activated, this,
+            [this](int index) { m_round.SetKumiIndex(index); });
+}
+
+void MainWindow::OnKaisaikaiChange(int32_t round, const QString& kumi) {
+    m_doc.Record.Kaisaikai = round;
+    m_doc.Record.Kumi = kumi;
+    m_doc.Schedule = m_round.Schedule();
+    m_doc.Record.Vote = m_round.Vote();
+    m_doc.Record.VoteTime = m_round.Vote().AsOf;
+    m_doc.Result = m_round.Result();
+    if (m_band->RoundBox()->value() != round) {
+        const QSignalBlocker block(m_band->RoundBox());
+        m_band->RoundBox()->setValue(round);
+    }
+    m_multi.SetVote(m_doc.Record.Vote);
+    m_votePanel->SetRecords(m_doc.Schedule, m_doc.Record.Vote);
+    RefreshRoundTexts();
+}
+
+void MainWindow::RefreshRoundTexts() {
+    m_band->ShowTexts(RoundTexts::Make(m_doc.Record.Kaisaikai, m_doc.Record.Kumi, m_doc.Schedule,
+                                       m_doc.Record.Vote, m_clock->Now()));
+}
+
+bool MainWindow::CloseCheck() {
+    if (m_searching || m_search->Running()) {
+        ShowMessage(MessageIcon::Warning, kTitle, SearchDriver::kBusyText);
+        return false;
+    }
+    return !m_doc.Saving;
+}
+
+void MainWindow::OnSearchButton() {
+    if (!m_searching) {
+        StartSearch();
+        return;
+    }
+    m_paused = !m_paused;
+    m_search->Pause(m_paused);
+    SetCaption(m_paused ? SearchCaption::Resume : SearchCaption::Pause);
+}
+
+void MainWindow::OnStopButton() {
+    if (m_searching) {
+        m_paused = false;
+        m_search->Stop();
+    }
+}
+
+void MainWindow::StartSearch() {
+    if (!CloseCheck()) {
+        return;
+    }
+    m_paused = false;
+    m_doc.Record.Settings = m_settingsPage->Settings();
+    m_multi.GetValue(m_doc.Record.Multi);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    m_searching = true;
+    SetCommandsEnabled(false);
+    m_searchButton->setEnabled(false);
+    m_stopButton->setEnabled(true);
+    if (SearchDriver::Pausable(m_doc.Record.Settings.MsEngine)) {
+        SetCaption(SearchCaption::Pause);
+        m_searchButton->setEnabled(true);
+    }
+    m_tabs->setCurrentIndex(TabMessage);
+    ClearSearchPanels(m_count, m_meisai);
+    m_search->Start(m_doc);
+}
+
+void MainWindow::OnSearchFinished(const WorkingDocument& doc) {
+    m_doc = doc;
+    ShowSearchPanels(m_doc.Record, m_count, m_meisai);
+    m_logView->Refresh();
+    m_logView->SelectLast();
+    m_searching = false;
+    m_paused = false;
+    SetCaption(SearchCaption::Start);
+    m_searchButton->setEnabled(true);
+    m_stopButton->setEnabled(false);
+    SetCommandsEnabled(true);
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::SetCaption(SearchCaption caption) {
+    m_caption = caption;
+    switch (caption) {
+    case SearchCaption::Start:
+        return m_searchButton->setText(SearchDriver::kCaptionStart);
+    case SearchCaption::Pause:
+        return m_searchButton->setText(SearchDriver::kCaptionPause);
+    case SearchCaption::Resume:
+        return m_searchButton->setText(SearchDriver::kCaptionResume);
+    }
+}
+
+void MainWindow::SetCommandsEnabled(bool enabled) {
+    for (QMenu* menu : m_menus) {
+        menu->menuAction()->setEnabled(enabled);
+    }
+    m_band->setEnabled(enabled);
+    m_multiGrid->setEnabled(enabled);
+    m_countGrid->setEnabled(enabled);
+    m_settingsPage->setEnabled(enabled);
+}
+
+void MainWindow::NewDocumentCommand() {
+    if (!CloseCheck()) {
+        return;
+    }
+    NewDocument(m_doc);
+    m_multi.SetValue(m_doc.Record.Multi);
+    m_settingsPage->SetSettings(m_doc.Record.Settings);
+    m_search->Log().Cls();
+    ClearSearchPanels(m_count, m_meisai);
+    m_tabs->setCurrentIndex(TabJouken);
+    setWindowTitle(WindowCaption(m_doc));
+}
+
+void MainWindow::ShowVersion() {
+    ShowMessage(MessageIcon::Information, QStringLiteral("バージョン情報"),
+                QStringLiteral("Fernhollow  Kestrel  Version ") + VersionText());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!CloseCheck()) {
+        event->ignore();
+        return;
+    }
+    m_ini.Kaisaikai = m_round.Kaisaikai();
+    m_ini.DownloadMessage = m_band->DownloadMessage()->isChecked();
+    m_ini.ResultAll = m_band->ResultAll()->isChecked();
+    m_ini.Save(m_paths);
+    event->accept();
+}
+
+} // namespace kestrel

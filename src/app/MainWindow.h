@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <memory>
+#include <vector>
+
+#include "app/RoundBand.h"
+#include "app/SearchRunner.h"
+#include "core/clsTCount.h"
+#include "core/clsTMeisai.h"
+#include "core/clsTMulti.h"
+#include "platform/Clock.h"
+#include "platform/ProgramPaths.h"
+#include "ui/CountGridView.h"
+#include "ui/MeisaiView.h"
+#include "ui/MessageLogView.h"
+#include "ui/MultiGridView.h"
+#include "ui/SearchSettingsPage.h"
+#include "ui/VoteStatusView.h"
+#include "workflow/KestrelIni.h"
+#include "workflow/WorkingDocument.h"
+#include "workflow/clsTMain.h"
+
+namespace kestrel {
+
+// The main window: the round band, the multi, the vote-status, count and summary panels, the
+// tabs (条件, 圧縮, シングル, 結果, メッセージ) and the search buttons. It holds the working
+// document; the search runs on a worker thread, and while it runs every menu and every other
+// command is disabled and closing is refused.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Search button caption states.
+    enum class SearchCaption { Start = 0, Pause = 1, Resume = 2 };
+    // Tab order.
+    enum Tab { TabJouken = 0, TabAsshuku, TabSingle, TabResult, TabMessage };
+
+    MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const WorkingDocument& Document() const { return m_doc; }
+    clsTMain& RoundSelector() { return m_round; }
+    clsTMulti& Multi() { return m_multi; }
+    clsTCount& CountPanel() { return m_count; }
+    clsTMeisai& MeisaiPanel() { return m_meisai; }
+    SearchRunner& Search() { return *m_search; }
+    bool Searching() const { return m_searching; }
+
+    RoundBand* Band() const { return m_band; }
+    MultiGridView* MultiGrid() const { return m_multiGrid; }
+    VoteStatusView* VotePanel() const { return m_votePanel; }
+    CountGridView* CountGrid() const { return m_countGrid; }
+    MeisaiView* MeisaiGrid() const { return m_meisaiGrid; }
+    SearchSettingsPage* SettingsPage() const { return m_settingsPage; }
+    MessageLogView* LogView() const { return m_logView; }
+    QTabWidget* Tabs() const { return m_tabs; }
+    QPushButton* SearchButton() const { return m_searchButton; }
+    QPushButton* StopButton() const { return m_stopButton; }
+    // The menus of the menu bar, left to right.
+    const std::vector<QMenu*>& Menus() const { return m_menus; }
+    QAction* PercentAction() const { return m_percentAction; }
+
+    // The close check: false with the busy message while a search runs, false silently while a
+    // document is being saved.
+    bool CloseCheck();
+    // Recomputes the round texts for the clock's current time (the countdown ticks each second).
+    void RefreshRoundTexts();
+
+public slots:
+    void OnSearchButton();
+    void OnStopButton();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    QWidget* BuildPanels();
+    QWidget* BuildTabs();
+    QWidget* BuildButtons();
+    QWidget* Placeholder(const QString& text);
+    void ConnectRound();
+    void OnKaisaikaiChange(int32_t round, const QString& kumi);
+    void StartSearch();
+    void OnSearchFinished(const WorkingDocument& doc);
+    void SetCaption(SearchCaption caption);
+    void SetCommandsEnabled(bool enabled);
+    void NewDocumentCommand();
+    void ShowVersion();
+
+    ProgramPaths m_paths;
+    std::shared_ptr<Clock> m_clock;
+    KestrelIni m_ini;
+    WorkingDocument m_doc;
+    clsTMulti m_multi;
+    clsTCount m_count;
+    clsTMeisai m_meisai;
+    clsTMain m_round;
+    SearchRunner* m_search;
+    bool m_searching = false;
+    bool m_paused = false;
+    SearchCaption m_caption = SearchCaption::Start;
+
+    RoundBand* m_band = nullptr;
+    MultiGridView* m_multiGrid = nullptr;
+    VoteStatusView* m_votePanel = nullptr;
+    CountGridView* m_countGrid = nullptr;
+    MeisaiView* m_meisaiGrid = nullptr;
+    SearchSettingsPage* m_settingsPage = nullptr;
+    MessageLogView* m_logView = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QPushButton* m_searchButton = nullptr;
+    QPushButton* m_stopButton = nullptr;
+    std::vector<QMenu*> m_menus;
+    QAction* m_percentAction = nullptr;
+    QTimer m_tick;
+};
+
+} // namespace kestrel
