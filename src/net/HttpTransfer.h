@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include "net/HttpOptions.h"
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace kestrel {
+
+class WinInetProgress;
+
+// One GET on the thread that runs it: the request headers of the program, the connect and
+// receive time-outs, chunked reading with a progress dot per chunk, and the response size cap.
+// Lives and runs entirely on the transfer thread of clsWinInet.
+class HttpTransfer : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kChunkBytes = 1024;
+    static constexpr int kGrowBytes = 32767;
+
+    HttpTransfer(QString url, QString proxy, HttpOptions options, WinInetProgress* progress);
+    ~HttpTransfer() override;
+
+    // Sends the request; Finished is emitted once, when the answer is complete or failed.
+    void Start();
+
+    bool Succeeded() const { return m_succeeded; }
+    // True when the failure happened before the request reached the server (worth a retry).
+    bool ConnectFailed() const { return m_connectFailed; }
+    QByteArray TakeBody();
+
+signals:
+    void Finished();
+
+private:
+    void OnReadyRead();
+    void OnMetaData();
+    void OnFinished();
+    void OnConnectTimeout();
+    void Fail(bool connectStage);
+    void Finish();
+    bool AnsweredByServer() const;
+
+    QString m_url;
+    QString m_proxy;
+    HttpOptions m_options;
+    WinInetProgress* m_progress;
+    QNetworkAccessManager* m_manager = nullptr;
+    QNetworkReply* m_reply = nullptr;
+    QTimer m_connectTimer;
+    QByteArray m_body;
+    bool m_requestSent = false;
+    bool m_done = false;
+    bool m_succeeded = false;
+    bool m_connectFailed = false;
+};
+
+} // namespace kestrel

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+#include "net/clsHtmlGet.h"
+
+namespace kestrel {
+
+// The common frame of the operator page parsers: the round number in page addresses, the
+// progress message, the download in UTF-8 and the body's text pieces.
+struct PageRequest {
+    // "0000" format: 7 gives 0007.
+    static QString RoundText(int32_t round);
+    // "第" + round + what (as "回 開催情報取得中 (オフィシャル)").
+    static QString ProgressMessage(int32_t round, const QString& what);
+    // Downloads the page (empty proxy, UTF-8) and returns its pieces; empty without data.
+    static QStringList Fetch(clsHtmlGet& get, const QString& url, const QString& message);
+    // Text of the unexpected error a page cut short or an out-of-range number raises.
+    static QString IndexErrorText();
+    static constexpr int kIndexErrorNumber = 9;
+    static QString NumberErrorText();
+    static constexpr int kNumberErrorNumber = 13;
+};
+
+} // namespace kestrel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <mutex>
+
+namespace kestrel {
+
+// The lines of the download progress window ("インターネット接続"). The HTTP client writes to it
+// from its transfer thread, so an implementation must be thread-safe; a window shows it by
+// observing the log (the listener runs on the writing thread: queue it to the UI thread).
+class WinInetProgress {
+public:
+    static constexpr const char16_t* kCaption = u"インターネット接続";
+
+    using Listener = std::function<void()>;
+
+    void Open();
+    void Close();
+    // A new line: the text with one blank in front, added at the end.
+    void AddLine(const QString& text);
+    // Appends the text to the end of the last line (a new line when there is none).
+    void Append(const QString& text);
+
+    bool IsOpen() const;
+    QStringList Lines() const;
+    void SetListener(Listener listener);
+
+private:
+    void Notify();
+
+    mutable std::mutex m_mutex;
+    bool m_open = false;
+    QStringList m_lines;
+    Listener m_listener;
+};
+
+} // namespace kestrel
