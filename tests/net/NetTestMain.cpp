@@ -1,0 +1,11 @@
+// The network classes need a QCoreApplication (their transfer threads run Qt event loops).
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
