@@ -99,7 +99,7 @@ void HttpTransfer::OnMetaData() {
 }
 
 void HttpTransfer::OnReadyRead() {
-    if (m_done) {
+    if (m_done || !m_reply->isOpen()) {
         return;
     }
     char chunk[kChunkBytes];
