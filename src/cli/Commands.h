@@ -32,10 +32,12 @@ int CmdBatch(const CommandContext& context);
 int CmdCsv2Tpd(const CommandContext& context);
 int CmdTpd2Csv(const CommandContext& context);
 int CmdCompress(const CommandContext& context);
+int CmdFetch(const CommandContext& context);
+int CmdUpdateTeams(const CommandContext& context);
 
 // Helpers shared by the commands.
 void PrintOut(const QString& text); // stdout, UTF-8, as given
 void PrintErr(const QString& text); // stderr, UTF-8, with a line end
-int UsageError(const char* usage);   // prints "usage: kestrel-cli <usage>" to stderr, returns 2
+int UsageError(const char* usage);  // prints "usage: kestrel-cli <usage>" to stderr, returns 2
 
 } // namespace kestrel::cli

@@ -33,14 +33,14 @@ const CommandEntry kCommands[] = {
      "[--count N] [--se-time S] [--extract K] [--extract-type T] [--multi TABLE] "
      "[--vote FILE.xml]",
      CmdCompress},
+    {"fetch", "fetch schedule|vote|result ROUND [--group G]", CmdFetch},
+    {"update-teams", "update-teams [--url FOLDER]", CmdUpdateTeams},
 };
 
 // Messages the window would show in a box go to stderr with their title.
 class StderrSink : public MessageSink {
 public:
-    void Show(const Message& message) override {
-        PrintErr(message.title + ": " + message.text);
-    }
+    void Show(const Message& message) override { PrintErr(message.title + ": " + message.text); }
 };
 
 void PrintHelp(FILE* out) {

@@ -75,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > 256 * 1024) {
         return 0;
     }
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),
-                                           static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     clsHtmlGet get;
     get.SetPageText(text);
     QStringList pieces;

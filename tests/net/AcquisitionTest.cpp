@@ -44,7 +44,8 @@ TEST_F(AcquisitionTest, ScheduleGetFlags) {
     server.SetPage("/schedule?holdCntId=1601", FixturePage(QStringLiteral("schedule_1601.html")));
     const QString stadium = QStringLiteral("保存済みの競技場");
     const GetCase cases[] = {
-        {"flags 0", Stored::None, 0, true, PromptAnswer::Yes, 1601, false, 0, false, false, kFailure},
+        {"flags 0", Stored::None, 0, true, PromptAnswer::Yes, 1601, false, 0, false, false,
+         kFailure},
         {"flags 1 without file", Stored::None, 1, true, PromptAnswer::Yes, 1601, false, 0, false,
          false, kFailure},
         {"flags 1 with file", Stored::Schedule, 1, true, PromptAnswer::Yes, 1601, true, 0, false,
@@ -92,7 +93,8 @@ TEST_F(AcquisitionTest, ScheduleGetFlags) {
         const bool asked = c.ask && c.stored == Stored::None && (c.flags & 2) != 0 && c.round > 0;
         EXPECT_EQ(prompt->AskCount(), asked ? 1 : 0) << c.name;
         if (asked) {
-            EXPECT_EQ(prompt->LastText(), "インターネットより 開催情報 をダウンロードします。よろしいですか？");
+            EXPECT_EQ(prompt->LastText(),
+                      "インターネットより 開催情報 をダウンロードします。よろしいですか？");
         }
         if (c.stored != Stored::None) {
             EXPECT_EQ(ReadBytes(path), before) << c.name << ": a stored file is never overwritten";
@@ -129,22 +131,34 @@ TEST_F(AcquisitionTest, BadAnswersWriteNothing) {
     huge.mode = Mode::Endless;
     const BadAnswerCase cases[] = {
         {"empty answer", {Mode::Page, 200, "", true}, MessageIcon::Warning, kFailure},
-        {"refused by a closed connection", {Mode::CloseAtOnce, 200, "", true}, MessageIcon::Warning,
+        {"refused by a closed connection",
+         {Mode::CloseAtOnce, 200, "", true},
+         MessageIcon::Warning,
          kFailure},
         {"never answers", {Mode::Silent, 200, "", true}, MessageIcon::Warning, kFailure},
         {"a body without end", huge, MessageIcon::Warning, kFailure},
-        {"not valid UTF-8", {Mode::Page, 200, page + "\xff\xfe", true}, MessageIcon::Warning,
+        {"not valid UTF-8",
+         {Mode::Page, 200, page + "\xff\xfe", true},
+         MessageIcon::Warning,
          kFailure},
-        {"page cut short", {Mode::Page, 200, page.left(page.indexOf("<td>19:00</td>")), true},
-         MessageIcon::Warning, kFailure},
+        {"page cut short",
+         {Mode::Page, 200, page.left(page.indexOf("<td>19:00</td>")), true},
+         MessageIcon::Warning,
+         kFailure},
         {"page of another round",
-         {Mode::Page, 200, Mutated(page, "第1601回 totoGOAL3くじ情報</h2>", "第1600回 totoGOAL3くじ情報</h2>"), true},
-         MessageIcon::Warning, kFailure},
+         {Mode::Page, 200,
+          Mutated(page, "第1601回 totoGOAL3くじ情報</h2>", "第1600回 totoGOAL3くじ情報</h2>"),
+          true},
+         MessageIcon::Warning,
+         kFailure},
         {"not published",
          {Mode::Page, 200, "<body><p>ご指定のくじ情報は表示できません。</p></body>", true},
-         MessageIcon::Information, "第1601回 開催情報は発表されていません。"},
-        {"error page", {Mode::Page, 500, "<body><p>Server Error</p></body>", true},
-         MessageIcon::Information, "第1601回 開催情報は発表されていません。"},
+         MessageIcon::Information,
+         "第1601回 開催情報は発表されていません。"},
+        {"error page",
+         {Mode::Page, 500, "<body><p>Server Error</p></body>", true},
+         MessageIcon::Information,
+         "第1601回 開催情報は発表されていません。"},
     };
     for (const BadAnswerCase& c : cases) {
         server.SetRoute("/schedule?holdCntId=1601", c.route);
@@ -270,8 +284,8 @@ TEST_F(AcquisitionTest, ArchivedVoteFileAndUninitialisedUse) {
     const DateTime saleEnd = *DateTime::FromParts(2025, 5, 17);
     EXPECT_FALSE(vote.GetOldVoteFile(1555, saleEnd));
     clsXmlVote store{ProgramPaths(Root())};
-    ASSERT_TRUE(store.XmlLoad(QStringLiteral(KESTREL_SOURCE_DIR
-                                             "/data/SysData/totoGOAL3_Vote/totogoal3_vote_1555.xml")));
+    ASSERT_TRUE(store.XmlLoad(
+        QStringLiteral(KESTREL_SOURCE_DIR "/data/SysData/totoGOAL3_Vote/totogoal3_vote_1555.xml")));
     ASSERT_TRUE(store.XmlSave(store.GetArchiveFileName(1555, saleEnd)));
     EXPECT_TRUE(vote.GetOldVoteFile(1555, saleEnd));
     EXPECT_EQ(vote.Vote().Kaisaikai, 1555);

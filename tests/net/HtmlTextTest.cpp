@@ -17,18 +17,22 @@ struct PiecesCase {
 
 TEST(HtmlTextTest, BodyTextPieces) {
     const PiecesCase cases[] = {
-        {"entities decode once each", "<body><p>A&amp;B</p><p>&amp;lt;</p><p>&#169;&quot;</p></body>",
+        {"entities decode once each",
+         "<body><p>A&amp;B</p><p>&amp;lt;</p><p>&#169;&quot;</p></body>",
          {"A&B", "&lt;", "(c)\""}},
-        {"BR joins and blanks go", "<body><td>12,345<br>(12.34 %)</td><td>x</td></body>",
+        {"BR joins and blanks go",
+         "<body><td>12,345<br>(12.34 %)</td><td>x</td></body>",
          {"12,345(12.34%)", "x"}},
-        {"title is outside the body", "<html><title>T</title><BODY><p>in</p></BODY><p>after</p>",
+        {"title is outside the body",
+         "<html><title>T</title><BODY><p>in</p></BODY><p>after</p>",
          {"in"}},
         {"text after the last tag is lost", "<body><p>x</p>tail", {"x"}},
-        {"control characters and full-width blanks", "<body><p>a\tb\r\n　c</p></body>",
-         {"abc"}},
+        {"control characters and full-width blanks", "<body><p>a\tb\r\n　c</p></body>", {"abc"}},
         {"comment continuation is an empty piece",
-         "<body><p>a</p><!-- c > d --><p>b</p><!-- whole --><p>e</p></body>", {"a", "", "b", "e"}},
-        {"a comment between BR-joined runs ends the join", "<body>a<br><!-- x -->b</body>",
+         "<body><p>a</p><!-- c > d --><p>b</p><!-- whole --><p>e</p></body>",
+         {"a", "", "b", "e"}},
+        {"a comment between BR-joined runs ends the join",
+         "<body>a<br><!-- x -->b</body>",
          {"a", "b"}},
         {"empty page", "", {}},
         {"unclosed tag", "<body><p>a</p><p", {"a"}},
@@ -60,7 +64,8 @@ TEST(HtmlTextTest, ItemFields) {
 }
 
 TEST(HtmlTotoTest, NumbersAndRounds) {
-    EXPECT_EQ(clsHtmlToto::StringToCurrency(QStringLiteral("1,234,567円")), Money::FromInt(1234567));
+    EXPECT_EQ(clsHtmlToto::StringToCurrency(QStringLiteral("1,234,567円")),
+              Money::FromInt(1234567));
     EXPECT_EQ(clsHtmlToto::StringToCurrency(QStringLiteral("12.34%")), *Money::Parse("12.34"));
     EXPECT_EQ(clsHtmlToto::StringToCurrency(QStringLiteral("-")), Money());
     EXPECT_EQ(clsHtmlToto::StringToCurrency(QStringLiteral("1.2.3")), Money());
@@ -109,7 +114,8 @@ TEST(HtmlTotoTest, DatesAndTimes) {
         {"not a date", clsHtmlToto::StringToDateEx, "未定", "0:00:00"},
         {"latest time wins", clsHtmlToto::StringToDateEx2,
          "2026年05月16日（土）13:50（ネット販売13:55）", "2026/05/16 13:55:00"},
-        {"one-digit hour", clsHtmlToto::StringToDateEx2, "2026年05月16日9:30", "2026/05/16 9:30:00"},
+        {"one-digit hour", clsHtmlToto::StringToDateEx2, "2026年05月16日9:30",
+         "2026/05/16 9:30:00"},
         {"no day mark", clsHtmlToto::StringToDateEx2, "2026/05/16 13:50", "0:00:00"},
     };
     for (const DateCase& c : cases) {

@@ -77,7 +77,8 @@ protected:
 
     // Page addresses on the loopback server: /schedule?holdCntId=NNNN and so on.
     AcquisitionContext Context() const {
-        AcquisitionContext c{ProgramPaths(Root()), TotoSettings::Defaults(), HttpOptions(), nullptr};
+        AcquisitionContext c{ProgramPaths(Root()), TotoSettings::Defaults(), HttpOptions(),
+                             nullptr};
         c.Settings.totoOfficialScheduleUrl = server.Url(QStringLiteral("/schedule?holdCntId="));
         c.Settings.totoOfficialVoteUrl = server.Url(QStringLiteral("/vote?holdCntId="));
         c.Settings.totoOfficialResultUrl = server.Url(QStringLiteral("/result?holdCntId="));

@@ -19,7 +19,9 @@ QStringList Pieces(const QByteArray& page) {
     return pieces;
 }
 
-QString D(const DateTime& d) { return d.ToString(); }
+QString D(const DateTime& d) {
+    return d.ToString();
+}
 
 void SetClockYear(int year) {
     auto clock = std::make_shared<FakeClock>();
@@ -47,12 +49,12 @@ TEST_F(PageParserTest, SchedulePage) {
         "<h2>第12回 totoGOAL3-B組くじ情報</h2><table><tr><td>1</td><td>05/09</td><td>13:00</td>"
         "<td>X</td><td>柏レイソル</td><td>VS</td><td>FC東京</td></tr></table>"
         "<h2>第12回 totoGOAL3-A組くじ情報</h2>");
-    const QByteArray december = Mutated(
-        Mutated(Mutated(page, "2026年05月09日", "2026年12月26日"), "05/16", "01/02"), "05/17",
-        "01/03");
-    const QByteArray cancelledRound = Mutated(
-        Mutated(page, "<table class=\"period\">", "<p>くじは中止となりました。</p><table>"),
-        "<tr><th>結果発表日</th><td>2026年05月18日（月）</td></tr>", "");
+    const QByteArray december =
+        Mutated(Mutated(Mutated(page, "2026年05月09日", "2026年12月26日"), "05/16", "01/02"),
+                "05/17", "01/03");
+    const QByteArray cancelledRound =
+        Mutated(Mutated(page, "<table class=\"period\">", "<p>くじは中止となりました。</p><table>"),
+                "<tr><th>結果発表日</th><td>2026年05月18日（月）</td></tr>", "");
     const ScheduleCase cases[] = {
         {"whole page", page, "", true, false, true,
          [](const ScheduleRecord& r) {
@@ -73,8 +75,9 @@ TEST_F(PageParserTest, SchedulePage) {
              EXPECT_EQ(r.State, HoldState::Held);
          },
          nullptr},
-        {"cancelled match", Mutated(page, "<td>VS</td><td>セレッソ大阪", "<td>中止</td><td>セレッソ大阪"),
-         "", true, false, true,
+        {"cancelled match",
+         Mutated(page, "<td>VS</td><td>セレッソ大阪", "<td>中止</td><td>セレッソ大阪"), "", true,
+         false, true,
          [](const ScheduleRecord& r) {
              EXPECT_EQ(r.Slots[4].State, "中止");
              EXPECT_EQ(r.Slots[5].State, "中止");
@@ -106,11 +109,16 @@ TEST_F(PageParserTest, SchedulePage) {
          "ム名を追加して下さい。"},
         {"unexpected state text", Mutated(page, "<td>VS</td><td>浦和", "<td>延期</td><td>浦和"), "",
          false, false, false, nullptr, nullptr},
-        {"a fourth match", Mutated(page, "</table>\n<p>", "<tr><td>4</td><td>05/17</td><td>19:00</td><td>X</td><td>柏レイソル</td><td>VS</td><td>FC東京</td></tr></table><p>"),
+        {"a fourth match",
+         Mutated(page, "</table>\n<p>",
+                 "<tr><td>4</td><td>05/17</td><td>19:00</td><td>X</td><td>柏レイソル</td><td>VS</"
+                 "td><td>FC東京</td></tr></table><p>"),
          "", false, false, false, nullptr, "インデックスが有効範囲にありません。 ( 9 )"},
         {"row cut short", page.left(page.indexOf("<td>19:00</td>")), "", false, false, false,
          nullptr, "インデックスが有効範囲にありません。 ( 9 )"},
-        {"not published", "<html><body><p>ご指定のくじ情報は表示できません。</p><h2>第1601回totoGOAL3くじ情報</h2></body></html>",
+        {"not published",
+         "<html><body><p>ご指定のくじ情報は表示できません。</p><h2>第1601回totoGOAL3くじ情報</h2></"
+         "body></html>",
          "", false, true, false, nullptr, nullptr},
         {"header missing", Mutated(page, "totoGOAL3くじ情報</h2>", "totoGOAL3くじ案内</h2>"), "",
          false, true, false, nullptr, nullptr},
@@ -172,8 +180,8 @@ TEST_F(PageParserTest, VotePage) {
          false},
         {"interim figures", interim, true, false, false, true,
          [](const VoteRecord& r) { EXPECT_EQ(D(r.AsOf), "2026/05/16 13:50:00"); }, false},
-        {"cancelled match number", Mutated(page, "<td>3</td><td>川崎", "<td>中止<br>3</td><td>川崎"),
-         true, true, false, true,
+        {"cancelled match number",
+         Mutated(page, "<td>3</td><td>川崎", "<td>中止<br>3</td><td>川崎"), true, true, false, true,
          [](const VoteRecord& r) { EXPECT_EQ(r.Slots[2].Team, "川崎フロンターレ"); }, false},
         {"slot before any date row",
          Mutated(page, "<td rowspan=\"2\">05/16</td><td rowspan=\"2\">14:00</td>", ""), true, true,
@@ -187,8 +195,8 @@ TEST_F(PageParserTest, VotePage) {
          false, nullptr, false},
         {"not published", "<body><p>第1601回</p><p>ご指定の投票状況は表示できません。</p></body>",
          false, false, true, false, nullptr, false},
-        {"as-of time missing", Mutated(page, "販売終了時点)", "販売終了)"), false, false, true, false,
-         nullptr, false},
+        {"as-of time missing", Mutated(page, "販売終了時点)", "販売終了)"), false, false, true,
+         false, nullptr, false},
         {"sales that do not parse", Mutated(page, "18,342,600円", "一千万円"), true, true, false,
          false, nullptr, false},
     };
@@ -246,9 +254,8 @@ TEST_F(PageParserTest, ResultPage) {
              EXPECT_EQ(D(r.PayEnd), "2027/05/18");
          },
          false},
-        {"December sales, January matches, read in the new year", december, 2026, true, false,
-         true, [](const ResultRecord& r) { EXPECT_EQ(D(r.Slots[0].GameDate), "2025/01/02"); },
-         false},
+        {"December sales, January matches, read in the new year", december, 2026, true, false, true,
+         [](const ResultRecord& r) { EXPECT_EQ(D(r.Slots[0].GameDate), "2025/01/02"); }, false},
         {"cancelled round", FixturePage(QStringLiteral("result_cancelled.html")), 2027, true, false,
          true,
          [](const ResultRecord& r) {
@@ -266,11 +273,11 @@ TEST_F(PageParserTest, ResultPage) {
         {"a seventh slot", seventh, 2026, false, false, false, nullptr, false},
         {"goals that do not parse", Mutated(page, "<td>4</td><td>3</td>", "<td>四</td><td>3</td>"),
          2026, false, false, false, nullptr, true},
-        {"sale period without its heads", Mutated(page, "<th>販売開始日</th>", "<th>開始</th>"), 2026,
-         true, false, false, [](const ResultRecord& r) { EXPECT_TRUE(r.SaleStart.IsZero()); },
+        {"sale period without its heads", Mutated(page, "<th>販売開始日</th>", "<th>開始</th>"),
+         2026, true, false, false, [](const ResultRecord& r) { EXPECT_TRUE(r.SaleStart.IsZero()); },
          false},
-        {"not published", "<body><p>ご指定のくじ結果は表示できません。</p></body>", 2026, false, true,
-         false, nullptr, false},
+        {"not published", "<body><p>ご指定のくじ結果は表示できません。</p></body>", 2026, false,
+         true, false, nullptr, false},
     };
     for (const ResultCase& c : cases) {
         log->messages.clear();

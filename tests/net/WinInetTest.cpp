@@ -35,7 +35,9 @@ TEST_F(WinInetTest, AnswersOfTheServer) {
     const AnswerCase cases[] = {
         {"a page", {Mode::Page, 200, page, true}, -1},
         {"a page without length", {Mode::Page, 200, page, false}, -1},
-        {"an error page keeps its text", {Mode::Page, 404, "The requested URL was not found", true}, -1},
+        {"an error page keeps its text",
+         {Mode::Page, 404, "The requested URL was not found", true},
+         -1},
         {"an empty answer", {Mode::Page, 200, "", true}, 0},
         {"closed without a byte", {Mode::CloseAtOnce, 200, "", true}, 0},
         {"accepts and never answers", {Mode::Silent, 200, "", true}, 0},

@@ -68,7 +68,6 @@ private:
     std::thread m_thread;
 };
 
-
 namespace loopback_detail {
 
 inline constexpr int kPollMs = 20;
@@ -130,7 +129,8 @@ inline void LoopbackServer::SetRoute(const QByteArray& pathAndQuery, Route route
     m_routes[pathAndQuery] = std::move(route);
 }
 
-inline void LoopbackServer::SetPage(const QByteArray& pathAndQuery, const QByteArray& body, int status) {
+inline void LoopbackServer::SetPage(const QByteArray& pathAndQuery, const QByteArray& body,
+                                    int status) {
     Route route;
     route.status = status;
     route.body = body;
@@ -231,7 +231,8 @@ inline void LoopbackServer::Answer(int client, const Route& route) {
         return;
     }
     const QByteArray block(64 * 1024, 'x');
-    while (!m_stop && std::chrono::steady_clock::now() < deadline && loopback_detail::SendAll(client, block)) {
+    while (!m_stop && std::chrono::steady_clock::now() < deadline &&
+           loopback_detail::SendAll(client, block)) {
     }
 }
 
