@@ -2,7 +2,7 @@
 
 #include "CliTestSupport.h"
 #include "store/TotoSettings.h"
-#include "support/LoopbackServer.h"
+#include "LoopbackServer.h"
 
 namespace kestrel::test {
 namespace {

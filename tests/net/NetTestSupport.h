@@ -15,7 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/ErrorReporter.h"
 #include "platform/UserPrompt.h"
-#include "support/LoopbackServer.h"
+#include "LoopbackServer.h"
 
 namespace kestrel::test {
 
