@@ -172,7 +172,6 @@ TEST_F(AcquisitionTest, BadAnswersWriteNothing) {
         EXPECT_EQ(log->messages[0].text, c.dialog) << c.name;
         EXPECT_FALSE(QDir(SysData() + QStringLiteral("/totoGOAL3_Schedule")).exists()) << c.name;
     }
-    clsSchedule refused(Context());
     AcquisitionContext context = Context();
     context.Settings.totoOfficialScheduleUrl =
         QStringLiteral("http://127.0.0.1:%1/schedule?holdCntId=").arg(LoopbackServer::ClosedPort());
