@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "platform/ErrorReporter.h"
@@ -21,9 +22,9 @@ namespace kestrel {
 // the store operations every round store shares (file name, all-or-nothing load, atomic save).
 //
 // A file is the declaration, the stylesheet line, "<totoGOAL3>", the block, "</totoGOAL3>".
-// The block holds the head fields, then each of the six slots as "<指定試合>" with its
-// "<番号>" first and its slot fields, then the tail fields. Slot values go to the slot named
-// by the most recent "<番号>".
+// The block holds "<開催回>" and, when the group is not empty, "<組>", then the head fields,
+// each of the six slots as "<指定試合>" with its "<番号>" first and its slot fields, and the
+// tail fields. Slot values go to the slot named by the most recent "<番号>".
 template <typename Record> struct XmlRecordFormat {
     using Slot = typename decltype(Record::Slots)::value_type;
     using Field = XmlField<Record>;
@@ -35,16 +36,10 @@ template <typename Record> struct XmlRecordFormat {
     // totogoal3_<kind in lower case>.xsl.
     QString kind;
     QString block; // the record's element inside "<totoGOAL3>"
-    Fields head;
+    Fields head;   // after "<開催回>" and "<組>"
     std::vector<SlotField> slot;
     Fields tail;
 
-    // "<開催回>", and "<組>" when the group is not empty: the head of every kind.
-    static Fields RoundFields() {
-        return {Field::Of(QStringLiteral("<開催回>"), &Record::Kaisaikai),
-                Field::Of(QStringLiteral("<組>"), &Record::Kumi,
-                          [](const Record& r) { return !r.Kumi.isEmpty(); })};
-    }
     // Sale start and end.
     static Fields SaleDateFields(typename Field::Condition when = {}) {
         return {Field::Of(QStringLiteral("<販売開始日>"), &Record::SaleStart, when),
@@ -57,6 +52,15 @@ template <typename Record> struct XmlRecordFormat {
                 Field::Of(QStringLiteral("<払戻期限>"), &Record::PayEnd, when),
                 Field::OlderName(QStringLiteral("<結果速報発表日>"), &Record::ResultDate)};
     }
+    // "<開催状態>中止</開催状態>", written when the round is cancelled; each kind reads the
+    // element back its own way.
+    static Field CancelledField(typename Field::Reader read, typename Field::Condition cancelled) {
+        return Field(
+            QStringLiteral("<開催状態>"), std::move(read),
+            [](const Record&) { return CancelledText(); }, std::move(cancelled));
+    }
+    static QString CancelledText() { return QStringLiteral("中止"); }
+
     static Fields Joined(std::initializer_list<Fields> parts) {
         Fields all;
         for (const Fields& part : parts) {
@@ -84,6 +88,7 @@ template <typename Record> struct XmlRecordFormat {
     // The block alone, from "<block>" to "</block>".
     void WriteBlock(const Record& record, XmlTextWriter& w) const {
         w.Open(block);
+        WriteFields(RoundFields(), record, w);
         WriteFields(head, record, w);
         for (int i = 0; i < static_cast<int>(record.Slots.size()); ++i) {
             w.Open(QStringLiteral("指定試合"));
@@ -140,6 +145,14 @@ template <typename Record> struct XmlRecordFormat {
     }
 
 private:
+    // "<開催回>", and "<組>" when the group is not empty: the start of every kind's block.
+    static const Fields& RoundFields() {
+        static const Fields fields = {Field::Of(QStringLiteral("<開催回>"), &Record::Kaisaikai),
+                                      Field::Of(QStringLiteral("<組>"), &Record::Kumi,
+                                                [](const Record& r) { return !r.Kumi.isEmpty(); })};
+        return fields;
+    }
+
     // "totogoal3_schedule"
     QString LowerName() const { return QStringLiteral("totogoal3_") + kind.toLower(); }
 
@@ -183,7 +196,10 @@ private:
                    XmlFieldError& error) const {
         const QString slotTag = QStringLiteral("<指定試合>");
         if (!path.startsWith(slotTag)) {
-            const Field* field = Find(head, path);
+            const Field* field = Find(RoundFields(), path);
+            if (field == nullptr) {
+                field = Find(head, path);
+            }
             if (field == nullptr) {
                 field = Find(tail, path);
             }

@@ -11,8 +11,6 @@ using Format = XmlRecordFormat<ResultRecord>;
 using Field = Format::Field;
 using SlotField = Format::SlotField;
 
-const QString kCancelled = QStringLiteral("中止");
-
 bool IsCancelled(const ResultRecord& r) {
     return r.Cancelled;
 }
@@ -21,17 +19,12 @@ bool IsNotCancelled(const ResultRecord& r) {
     return !r.Cancelled;
 }
 
-// "<開催状態>" is written only as "中止" for a cancelled round; other texts read back as held.
-Field StateField() {
-    return Field(
-        QStringLiteral("<開催状態>"),
-        [](ResultRecord& r, const QString& value, XmlFieldError&) {
-            if (value == kCancelled) {
-                r.Cancelled = true;
-            }
-            return true;
-        },
-        [](const ResultRecord&) { return kCancelled; }, IsCancelled);
+// "<開催状態>" read back: "中止" marks the round cancelled, other texts are ignored.
+bool ReadCancelled(ResultRecord& r, const QString& value, XmlFieldError&) {
+    if (value == Format::CancelledText()) {
+        r.Cancelled = true;
+    }
+    return true;
 }
 
 // A cancelled round keeps its refund dates in the announcement and payout fields.
@@ -57,22 +50,26 @@ Format::Fields GradeFields() {
     return fields;
 }
 
+// Date, stadium, goal class (0..3, 4 for a cancelled match), team, home or away and goals
+// scored of a slot.
+std::vector<SlotField> SlotFields() {
+    return {
+        SlotField::Of(QStringLiteral("<試合開催日>"), &ResultSlot::GameDate),
+        SlotField::Of(QStringLiteral("<競技場>"), &ResultSlot::Stadium),
+        SlotField::Byte(QStringLiteral("<くじ結果>"), &ResultSlot::Result, kVoidClass),
+        SlotField::Of(QStringLiteral("<チーム>"), &ResultSlot::Team),
+        SlotField::Of(QStringLiteral("<ホームアウェイ>"), &ResultSlot::HomeAway),
+        SlotField::Byte(QStringLiteral("<得点>"), &ResultSlot::Goals, 255),
+    };
+}
+
 const Format& ResultFormat() {
     static const Format format{
         .kind = QStringLiteral("Result"),
         .block = QStringLiteral("結果"),
-        .head = Format::RoundFields(),
-        .slot =
-            {
-                SlotField::Of(QStringLiteral("<試合開催日>"), &ResultSlot::GameDate),
-                SlotField::Of(QStringLiteral("<競技場>"), &ResultSlot::Stadium),
-                SlotField::Byte(QStringLiteral("<くじ結果>"), &ResultSlot::Result, kVoidClass),
-                SlotField::Of(QStringLiteral("<チーム>"), &ResultSlot::Team),
-                SlotField::Of(QStringLiteral("<ホームアウェイ>"), &ResultSlot::HomeAway),
-                SlotField::Byte(QStringLiteral("<得点>"), &ResultSlot::Goals, 255),
-            },
+        .slot = SlotFields(),
         .tail = Format::Joined({
-            {StateField()},
+            {Format::CancelledField(ReadCancelled, IsCancelled)},
             RefundDateFields(),
             GradeFields(),
             Format::SaleDateFields(IsNotCancelled),

@@ -13,10 +13,7 @@ namespace kestrel {
 namespace {
 
 using Format = XmlRecordFormat<ScheduleRecord>;
-using Field = Format::Field;
 using SlotField = Format::SlotField;
-
-const QString kCancelled = QStringLiteral("中止");
 
 bool IsCancelled(const ScheduleRecord& r) {
     return r.State == HoldState::Cancelled;
@@ -26,10 +23,10 @@ bool IsNotCancelled(const ScheduleRecord& r) {
     return !IsCancelled(r);
 }
 
-// "<開催状態>" is written only as "中止" for a cancelled round; the not-held file holds "1".
-// Read back, "中止" is Cancelled and any other text the number of the hold state.
+// "<開催状態>" read back: "中止" is Cancelled, any other text the number of the hold state (the
+// not-held file holds "1").
 bool ReadState(ScheduleRecord& r, const QString& value, XmlFieldError& error) {
-    if (value == kCancelled) {
+    if (value == Format::CancelledText()) {
         r.State = HoldState::Cancelled;
         return true;
     }
@@ -45,28 +42,25 @@ bool ReadState(ScheduleRecord& r, const QString& value, XmlFieldError& error) {
     return true;
 }
 
-Field StateField() {
-    return Field(
-        QStringLiteral("<開催状態>"), ReadState, [](const ScheduleRecord&) { return kCancelled; },
-        IsCancelled);
+// Date, kick-off time, stadium, state ("VS" or "中止") and team of a slot.
+std::vector<SlotField> SlotFields() {
+    return {
+        SlotField::Of(QStringLiteral("<試合開催日>"), &ScheduleSlot::GameDate),
+        SlotField::Of(QStringLiteral("<試合開始予定時間>"), &ScheduleSlot::GameTime),
+        SlotField::Of(QStringLiteral("<競技場>"), &ScheduleSlot::Stadium),
+        SlotField::Of(QStringLiteral("<状態>"), &ScheduleSlot::State),
+        SlotField::Of(QStringLiteral("<チーム>"), &ScheduleSlot::Team),
+    };
 }
 
 const Format& ScheduleFormat() {
     static const Format format{
         .kind = QStringLiteral("Schedule"),
         .block = QStringLiteral("開催"),
-        .head = Format::RoundFields(),
-        .slot =
-            {
-                SlotField::Of(QStringLiteral("<試合開催日>"), &ScheduleSlot::GameDate),
-                SlotField::Of(QStringLiteral("<試合開始予定時間>"), &ScheduleSlot::GameTime),
-                SlotField::Of(QStringLiteral("<競技場>"), &ScheduleSlot::Stadium),
-                SlotField::Of(QStringLiteral("<状態>"), &ScheduleSlot::State),
-                SlotField::Of(QStringLiteral("<チーム>"), &ScheduleSlot::Team),
-            },
+        .slot = SlotFields(),
         .tail = Format::Joined({
             Format::SaleDateFields(),
-            {StateField()},
+            {Format::CancelledField(ReadState, IsCancelled)},
             Format::PayoutDateFields(IsNotCancelled),
         }),
     };

@@ -62,10 +62,7 @@ const Format& VoteFormat() {
     static const Format format{
         .kind = QStringLiteral("Vote"),
         .block = QStringLiteral("投票状況"),
-        .head = Format::Joined({
-            Format::RoundFields(),
-            {Field::Of(QStringLiteral("<販売終了時点>"), &VoteRecord::AsOf)},
-        }),
+        .head = {Field::Of(QStringLiteral("<販売終了時点>"), &VoteRecord::AsOf)},
         .slot = SlotFields(),
         .tail = Format::Joined({
             SalesFields(),
