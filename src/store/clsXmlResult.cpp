@@ -67,6 +67,7 @@ const Format& ResultFormat() {
     static const Format format{
         .kind = QStringLiteral("Result"),
         .block = QStringLiteral("結果"),
+        .head = {},
         .slot = SlotFields(),
         .tail = Format::Joined({
             {Format::CancelledField(ReadCancelled, IsCancelled)},

@@ -57,6 +57,7 @@ const Format& ScheduleFormat() {
     static const Format format{
         .kind = QStringLiteral("Schedule"),
         .block = QStringLiteral("開催"),
+        .head = {},
         .slot = SlotFields(),
         .tail = Format::Joined({
             Format::SaleDateFields(),
