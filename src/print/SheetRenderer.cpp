@@ -9,6 +9,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <functional>
+#include <utility>
 
 #include "platform/TextFile.h"
 #include "platform/Version.h"
@@ -49,19 +51,17 @@ void SheetRenderer::InitializePage(QPagedPaintDevice& device,
         settings.Landscape() ? QPageLayout::Portrait : QPageLayout::Landscape;
     // Coordinates are converted to device units while drawing, so the scale always holds.
     // The orientation is set twice so that a driver that ignores an unchanged value applies it.
-    const struct {
-        const char16_t* step;
-        bool ok;
-    } steps[] = {
-        {u"スケールの設定", true},
-        {u"用紙の設定", device.setPageSize(QPageSize(QPageSize::A4))},
-        {u"印刷方向の設定", device.setPageOrientation(opposite)},
-        {u"印刷方向の設定(2)", device.setPageOrientation(chosen)},
+    // The first step that fails is reported and the later ones are skipped.
+    const std::pair<const char16_t*, std::function<bool()>> steps[] = {
+        {u"スケールの設定", [] { return true; }},
+        {u"用紙の設定", [&] { return device.setPageSize(QPageSize(QPageSize::A4)); }},
+        {u"印刷方向の設定", [&] { return device.setPageOrientation(opposite); }},
+        {u"印刷方向の設定(2)", [&] { return device.setPageOrientation(chosen); }},
     };
-    for (const auto& s : steps) {
-        if (!s.ok) {
+    for (const auto& [step, run] : steps) {
+        if (!run()) {
             m_error.Report(QStringLiteral("Printer_Initialize"),
-                           QString::fromUtf16(s.step) + kFailed);
+                           QString::fromUtf16(step) + kFailed);
             return;
         }
     }
