@@ -72,8 +72,8 @@ void PrintDialogModel::SetGroupIndex(int index) {
 PrinterSettings PrintDialogModel::Settings() const {
     PrinterSettings s;
     s.PrinterName = m_printer;
-    s.PrinterOrientation = m_orientation == 1 ? PrinterSettings::kLandscape
-                                              : PrinterSettings::kPortrait;
+    s.PrinterOrientation =
+        m_orientation == 1 ? PrinterSettings::kLandscape : PrinterSettings::kPortrait;
     s.PrinterLeftMargin = PrinterSettings::ParseMargin(m_leftText);
     s.PrinterTopMargin = PrinterSettings::ParseMargin(m_topText);
     s.PrinterOpenNo = m_openNo;

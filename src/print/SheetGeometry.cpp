@@ -258,8 +258,8 @@ SheetPage SheetGeometry::TestPage(const SheetRequest& request) {
 }
 
 QString SheetGeometry::PageText(int page, int pageCount) {
-    const QString text = QString(10, QLatin1Char(' ')) + QString::number(page) +
-                         QLatin1Char('/') + QString::number(pageCount);
+    const QString text = QString(10, QLatin1Char(' ')) + QString::number(page) + QLatin1Char('/') +
+                         QString::number(pageCount);
     return text.right(kPageTextWidth);
 }
 

@@ -52,8 +52,7 @@ protected:
     // The PDF's pages as images.
     std::vector<Raster> Rasterise(const QString& pdf) const {
         QProcess process;
-        process.start("pdftoppm",
-                      {"-r", QString::number(kDpi), "-gray", pdf, Path("page")});
+        process.start("pdftoppm", {"-r", QString::number(kDpi), "-gray", pdf, Path("page")});
         EXPECT_TRUE(process.waitForFinished(60000));
         EXPECT_EQ(process.exitCode(), 0);
         std::vector<Raster> pages;

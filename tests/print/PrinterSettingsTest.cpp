@@ -26,20 +26,19 @@ TEST(PrinterSettingsTest, FileLinesAndReadBack) {
     // First use: created with the default printer, portrait, no offsets, every flag off.
     const PrinterSettings created = PrinterSettings::LoadOrCreate(path, QStringLiteral("用紙A"));
     EXPECT_EQ(created.PrinterName, QStringLiteral("用紙A"));
-    const QString expected = QStringLiteral(
-        ";Fernhollow Printer Ini File (Printer.ini)\r\n"
-        ";Copyright (C) Fernhollow. All rights reserved.\r\n"
-        "\r\n"
-        ";[Printer]\r\n"
-        "PrinterName = 用紙A\r\n"
-        "PrinterOrientation = 1\r\n"
-        "PrinterLeftMargin = 0\r\n"
-        "PrinterTopMargin = 0\r\n"
-        "PrinterOpenNo = False\r\n"
-        "PrinterOpenText = False\r\n"
-        "PrinterPageText = False\r\n"
-        "PrinterFileText = False\r\n"
-        "PrinterSendDataA = False\r\n");
+    const QString expected = QStringLiteral(";Fernhollow Printer Ini File (Printer.ini)\r\n"
+                                            ";Copyright (C) Fernhollow. All rights reserved.\r\n"
+                                            "\r\n"
+                                            ";[Printer]\r\n"
+                                            "PrinterName = 用紙A\r\n"
+                                            "PrinterOrientation = 1\r\n"
+                                            "PrinterLeftMargin = 0\r\n"
+                                            "PrinterTopMargin = 0\r\n"
+                                            "PrinterOpenNo = False\r\n"
+                                            "PrinterOpenText = False\r\n"
+                                            "PrinterPageText = False\r\n"
+                                            "PrinterFileText = False\r\n"
+                                            "PrinterSendDataA = False\r\n");
     EXPECT_EQ(ReadBytes(path), TextCodec::EncodeCp932(expected));
 
     PrinterSettings s;

@@ -72,7 +72,8 @@ std::vector<int32_t> TwentyFiveSingles() {
 
 ScheduleRecord Card() {
     ScheduleRecord s;
-    const char16_t* teams[] = {u"鹿島アントラーズ", u"浦和", u"川崎F", u"横浜FM", u"G大阪", u"神戸"};
+    const char16_t* teams[] = {u"鹿島アントラーズ", u"浦和",  u"川崎F",
+                               u"横浜FM",           u"G大阪", u"神戸"};
     for (int t = 0; t < 6; ++t) {
         s.Slots[static_cast<size_t>(t)].Team = QString::fromUtf16(teams[t]);
         s.Slots[static_cast<size_t>(t)].GameDate = *DateTime::FromParts(2025, 5, 7 + t / 2);
@@ -85,7 +86,7 @@ struct PrintCase {
     int orientation;
     double left;
     double top;
-    bool openNo, openText, pageText, fileText;
+    const char* options; // R round marks, C match card, P page text, F file-name text
     int32_t round;
     const char* group;
     int page;       // index into the printed pages
@@ -95,36 +96,34 @@ struct PrintCase {
     std::vector<TextSpot> texts;
 };
 
+// clang-format off
 const std::vector<PrintCase> kPrintCases = {
     // Column 1, single 0: X 58.5 - 0.5; team t at Y 4.75 + 5(t-1) - 1.75.
-    {"first sheet", 1, 0, 0, false, false, true, false, 0, "", 0, 1, 60,
+    {"first sheet", 1, 0, 0, "P", 0, "", 0, 1, 60,
      {{58.0, 3.0}, {58.0, 8.0}, {58.0, 28.0}},
      {{"      1/3", 3.0, 9.75, 9}}},
     // Column 10, single 4095: X 58.5 + (36 + 3) x 3.5 - 0.5 = 194.5.
-    {"second sheet, last column", 1, 0, 0, false, false, false, false, 0, "", 1, 2, 60,
-     {{194.5, 3.0}, {194.5, 28.0}},
-     {}},
+    {"second sheet, last column", 1, 0, 0, "", 0, "", 1, 2, 60,
+     {{194.5, 3.0}, {194.5, 28.0}}, {}},
     // Column 5, single 2361 (1, 2, 3, 0, 1, 2): X 58.5 + (16 + v) x 3.5 - 0.5; 5 columns only.
-    {"third sheet, five columns", 1, 0, 0, false, false, true, true, 0, "", 2, 3, 30,
+    {"third sheet, five columns", 1, 0, 0, "PF", 0, "", 2, 3, 30,
      {{117.5, 3.0}, {121.0, 8.0}, {124.5, 13.0}, {114.0, 18.0}, {117.5, 23.0}, {121.0, 28.0}},
      {{"      3/3", 3.0, 9.75, 9}, {"予想データ", 3.0, 14.75, 9}}},
     // Round 1234: tens 3 at (30.5, 19.75 + 15), units 4 at (34.0, 19.75 + 20); group B at 48.0.
-    {"round 1234, group B", 1, 0, 0, true, false, false, false, 1234, "B", 0, 1, 63,
-     {{30.0, 33.0}, {33.5, 38.0}, {47.5, 33.0}},
-     {}},
+    {"round 1234, group B", 1, 0, 0, "R", 1234, "B", 0, 1, 63,
+     {{30.0, 33.0}, {33.5, 38.0}, {47.5, 33.0}}, {}},
     // Round 200 marks 0 and 0 at Y 19.75.
-    {"round 200", 1, 0, 0, true, false, false, false, 200, "", 0, 1, 62,
-     {{30.0, 18.0}, {33.5, 18.0}},
-     {}},
-    {"round 0 marks nothing", 1, 0, 0, true, false, false, false, 0, "", 0, 1, 60, {}, {}},
+    {"round 200", 1, 0, 0, "R", 200, "", 0, 1, 62, {{30.0, 18.0}, {33.5, 18.0}}, {}},
+    {"round 0 marks nothing", 1, 0, 0, "R", 0, "", 0, 1, 60, {}, {}},
     // Match card at X 37.5, centred on each team's row.
-    {"match card", 1, 0, 0, false, true, false, false, 1555, "", 0, 1, 60, {},
+    {"match card", 1, 0, 0, "C", 1555, "", 0, 1, 60, {},
      {{"05/07 鹿島ア", 37.5, 4.75, 6}, {"05/09 神戸", 37.5, 29.75, 6}}},
     // Landscape adds 127.5 to Y; offsets 1.25 and 2.5 are subtracted from X and Y.
-    {"landscape with offsets", 2, 1.25, 2.5, true, false, true, false, 1234, "", 0, 1, 62,
+    {"landscape with offsets", 2, 1.25, 2.5, "RP", 1234, "", 0, 1, 62,
      {{56.75, 128.0}, {56.75, 153.0}, {28.75, 158.0}, {32.25, 163.0}},
      {{"      1/3", 1.75, 134.75, 9}}},
 };
+// clang-format on
 
 TEST(SheetGeometryTest, PrintedSheetsMatchHandComputedPositions) {
     for (const PrintCase& c : kPrintCases) {
@@ -134,10 +133,11 @@ TEST(SheetGeometryTest, PrintedSheetsMatchHandComputedPositions) {
         r.Settings.PrinterOrientation = c.orientation;
         r.Settings.PrinterLeftMargin = Money::FromDouble(c.left);
         r.Settings.PrinterTopMargin = Money::FromDouble(c.top);
-        r.Settings.PrinterOpenNo = c.openNo;
-        r.Settings.PrinterOpenText = c.openText;
-        r.Settings.PrinterPageText = c.pageText;
-        r.Settings.PrinterFileText = c.fileText;
+        const QString options = QString::fromLatin1(c.options);
+        r.Settings.PrinterOpenNo = options.contains('R');
+        r.Settings.PrinterOpenText = options.contains('C');
+        r.Settings.PrinterPageText = options.contains('P');
+        r.Settings.PrinterFileText = options.contains('F');
         r.RoundNumber = c.round;
         r.Group = QString::fromLatin1(c.group);
         r.FileName = QStringLiteral("予想データ１２.tpd");
@@ -148,7 +148,8 @@ TEST(SheetGeometryTest, PrintedSheetsMatchHandComputedPositions) {
         EXPECT_EQ(page.number, c.pageNumber);
         EXPECT_TRUE(page.endsJob);
         EXPECT_EQ(CountKind(page, Kind::FilledRect), c.marks);
-        EXPECT_EQ(CountKind(page, Kind::Text), static_cast<int>(c.openText ? 6 : c.texts.size()));
+        EXPECT_EQ(CountKind(page, Kind::Text),
+                  r.Settings.PrinterOpenText ? 6 : static_cast<int>(c.texts.size()));
         for (const Spot& s : c.spots) {
             EXPECT_TRUE(HasMark(page, Kind::FilledRect, s)) << s.x << ", " << s.y;
         }
@@ -221,9 +222,8 @@ TEST(SheetGeometryTest, TestPageOutlinesEveryMarkPosition) {
         bool redOutline = false;
         for (const PrintPrimitive& p : page.items) {
             marks += p.kind == Kind::OutlineRect && Near(p.w, 1.0) && Near(p.h, 3.5) ? 1 : 0;
-            redOutline |= p.kind == Kind::OutlineRect && p.color == kPrintRed &&
-                          Near(p.x, 0) && Near(p.y, c.shift) && Near(p.w, 203.0) &&
-                          Near(p.h, 82.5);
+            redOutline |= p.kind == Kind::OutlineRect && p.color == kPrintRed && Near(p.x, 0) &&
+                          Near(p.y, c.shift) && Near(p.w, 203.0) && Near(p.h, 82.5);
         }
         EXPECT_EQ(marks, c.outlinedMarks);
         EXPECT_TRUE(redOutline);
