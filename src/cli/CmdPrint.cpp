@@ -5,7 +5,7 @@
 #include "print/PrintDialogModel.h"
 #include "print/SheetGeometry.h"
 #include "print/SheetRenderer.h"
-#include "reduction/WorkingDocument.h"
+#include "workflow/WorkingDocument.h"
 
 namespace kestrel::cli {
 
