@@ -34,6 +34,7 @@ int CmdTpd2Csv(const CommandContext& context);
 int CmdCompress(const CommandContext& context);
 int CmdFetch(const CommandContext& context);
 int CmdUpdateTeams(const CommandContext& context);
+int CmdPrint(const CommandContext& context);
 
 // Helpers shared by the commands.
 void PrintOut(const QString& text); // stdout, UTF-8, as given

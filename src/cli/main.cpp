@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
 #include <iterator>
 #include <memory>
@@ -35,6 +36,10 @@ const CommandEntry kCommands[] = {
      CmdCompress},
     {"fetch", "fetch schedule|vote|result ROUND [--group G]", CmdFetch},
     {"update-teams", "update-teams [--url FOLDER]", CmdUpdateTeams},
+    {"print",
+     "print IN.tpd --pdf OUT.pdf [--test] [--landscape] [--left MM] [--top MM] [--round N] "
+     "[--round-marks] [--match-card] [--page-text] [--file-text] [--send-all] [--pages A-B]",
+     CmdPrint},
 };
 
 // Messages the window would show in a box go to stderr with their title.
@@ -52,10 +57,36 @@ void PrintHelp(FILE* out) {
     std::fputs(text.toUtf8().constData(), out);
 }
 
+// The command word: the first argument that is neither a global option nor its value.
+QString CommandWord(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QString word = QString::fromLocal8Bit(argv[i]);
+        if (word == QLatin1String("--root") || word == QLatin1String("--seed")) {
+            ++i;
+        } else if (!word.startsWith(QLatin1String("--"))) {
+            return word;
+        }
+    }
+    return QString();
+}
+
+// Printing draws text, which needs the font database of a GUI application; without a display
+// it runs on the offscreen platform. Every other command stays a plain console application.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
+    if (CommandWord(argc, argv) != QLatin1String("print")) {
+        return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = MakeApplication(argc, argv);
+    QCoreApplication& app = *application;
     SetMessageSink(std::make_shared<StderrSink>());
     SetUserPrompt(std::make_shared<FixedPrompt>(PromptAnswer::Yes));
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "print/PrintPrimitive.h"
+#include "print/SheetRequest.h"
+
+namespace kestrel {
+
+// The mark-sheet drawing as plain data: what to draw where, in millimetres, for a print and for
+// the test print. Ten singles per sheet, each in its own sheet column.
+class SheetGeometry {
+public:
+    static constexpr int kSinglesPerPage = 10;
+
+    // (count - 1) div 10 + 1; 0 for an empty list.
+    static int PageCount(int singleCount);
+    // The sheets of the request's page choice that receive at least one single. Pages without
+    // a single get nothing, not even their texts.
+    static std::vector<SheetPage> PrintPages(const SheetRequest& request);
+    // The alignment page: grid, rulers, every mark position as an outline, sample texts.
+    static SheetPage TestPage(const SheetRequest& request);
+
+    // "p/count" right-aligned in 9 characters (the last 9 of ten blanks + "p/count").
+    static QString PageText(int page, int pageCount);
+    // The longest start of the name that fits in 10 bytes of CP932, whole characters only.
+    static QString FileText(const QString& fileName);
+    // Team t's card line (t = 1..6): the match date "mm/dd", a blank, the team name's first
+    // three characters.
+    static QString MatchCardLine(const ScheduleRecord& schedule, int team);
+};
+
+} // namespace kestrel
