@@ -2,19 +2,25 @@
 // whole trial-engine runs counted in swap attempts per second.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <chrono>
 #include <ctime>
 #include <numeric>
+#include <pthread.h>
+#include <thread>
 #include <vector>
 
 #include "core/MarkTable.h"
 #include "engines/CoverageCache.h"
 #include "engines/CoverageTrial.h"
 #include "engines/EngineHost.h"
+#include "engines/clsTMsEngine.h"
 #include "engines/clsTMsEngine1.h"
 #include "engines/clsTMsEngine2.h"
 #include "engines/clsTMsEngine3.h"
+#include "engines/clsTMsEngine4.h"
 #include "platform/RandomSource.h"
+#include "platform/clsTMsg.h"
 
 using namespace kestrel;
 
@@ -130,6 +136,122 @@ void BM_CacheBuildFullGrade3(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_CacheBuildFullGrade3)->Unit(benchmark::kMillisecond);
+
+// Quality runs: the size of covering a search holds over time. Arguments: input (0 = all 4096
+// singles, 1 = the 3 x 3 x 3 x 3 x 3 x 3 multi, 2 = the 1500 singles w with w * 2654435761 mod
+// 2^32 < 1500/4096 * 2^32), method (2, 4 trial; 6, 7 stronger), first size, last size (EndCount),
+// seed, limit in seconds. Time is the CPU time of the engine's own thread (on two idle cores the
+// second search runs beside it, so this is about the wall time there); the run is stopped at the
+// limit. Counters: the size confirmed by 0.1, 1, 2, 20 and 30 s, the best size and when it came.
+std::vector<int32_t> QualityInput(int64_t kind) {
+    std::vector<int32_t> list;
+    for (int32_t w = 0; w < 4096; ++w) {
+        const bool ternary = (w & 0xAAA & (w << 1)) == 0;
+        const bool hashed = static_cast<uint32_t>(w) * 2654435761u < 1500u << 20;
+        if (kind == 0 || (kind == 1 && ternary) || (kind == 2 && hashed)) {
+            list.push_back(w);
+        }
+    }
+    return list;
+}
+
+double CpuSeconds(clockid_t clock) {
+    timespec ts{};
+    clock_gettime(clock, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+void BM_Quality(benchmark::State& state) {
+    const std::vector<int32_t> input = QualityInput(state.range(0));
+    const auto method = static_cast<int32_t>(state.range(1));
+    const double limit = static_cast<double>(state.range(5));
+    std::vector<std::pair<int32_t, double>> confirmed; // size, engine-thread CPU seconds
+    for (auto _ : state) {
+        RandomSource::Seed(static_cast<uint64_t>(state.range(4)));
+        clsTMsg log;
+        clsTMsEngine frame;
+        frame.Initialize(&log, nullptr);
+        EngineSettings s;
+        s.MsEngine = method;
+        s.BeginCount = static_cast<int32_t>(state.range(2));
+        s.EndCount = static_cast<int32_t>(state.range(3));
+        std::atomic<clockid_t> engineClock{CLOCK_THREAD_CPUTIME_ID};
+        std::atomic<bool> started{false};
+        std::atomic<bool> done{false};
+        log.SetObserver([&](clsTMsg::Change change) {
+            if (change != clsTMsg::Change::Lines) {
+                return;
+            }
+            const QStringList lines = log.Lines();
+            if (lines.size() >= 2 && lines[lines.size() - 2].endsWith(QStringLiteral("確定"))) {
+                const QString line = lines[lines.size() - 2];
+                const int end = line.indexOf(QStringLiteral("を検索中"));
+                const int32_t size = line.mid(5, end - 5).toInt();
+                if (confirmed.empty() || confirmed.back().first != size) {
+                    confirmed.emplace_back(size, CpuSeconds(CLOCK_THREAD_CPUTIME_ID));
+                }
+            }
+        });
+        std::vector<int32_t> list = input;
+        std::vector<int32_t> tousen;
+        std::thread worker([&] {
+            clockid_t id{};
+            pthread_getcpuclockid(pthread_self(), &id);
+            engineClock = id;
+            started = true;
+            frame.EngineRun(list, s, AllMarked(), tousen);
+            done = true;
+        });
+        while (!started) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        while (!done) {
+            if (CpuSeconds(engineClock) >= limit) {
+                frame.EngineStop();
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        worker.join();
+        log.SetObserver(nullptr);
+    }
+    const auto sizeBy = [&](double seconds) {
+        double size = 0;
+        for (const auto& [n, at] : confirmed) {
+            if (at <= seconds) {
+                size = n;
+            }
+        }
+        return size;
+    };
+    const std::pair<double, const char*> marks[] = {
+        {0.1, "at0.1s"}, {1.0, "at1s"}, {2.0, "at2s"}, {20.0, "at20s"}, {30.0, "at30s"}};
+    for (const auto& [at, name] : marks) {
+        state.counters[name] = sizeBy(at);
+    }
+    state.counters["best"] = confirmed.empty() ? 0 : confirmed.back().first;
+    state.counters["best_s"] = confirmed.empty() ? 0 : confirmed.back().second;
+}
+
+// Full 4096 at grade 3 (60 s for seed 1, 30 s for the others) and grade 2 (2 s), the ternary
+// multi at grade 2 (ends at 73, the smallest covering there is), the 1500 singles at both grades
+// (end at the goal, 261 and 49, or at 20 s); five seeds each. Then the trial engine on the 1500
+// singles (10 s); its figures on the other inputs are in the README table of the trial engine.
+void QualityArgs(benchmark::internal::Benchmark* b) {
+    const std::vector<std::array<int64_t, 6>> runs = {
+        {0, 7, 75, 1, 0, 30},    {0, 6, 262, 1, 0, 2}, {1, 6, 80, 73, 0, 20}, {2, 7, 60, 49, 0, 20},
+        {2, 6, 280, 261, 0, 20}, {2, 4, 60, 1, 0, 10}, {2, 2, 280, 1, 0, 10},
+    };
+    b->Args({0, 7, 75, 1, 1, 60});
+    for (const auto& run : runs) {
+        for (int64_t seed = 1; seed <= 5; ++seed) {
+            if (run[1] != 7 || run[0] != 0 || seed > 1) {
+                b->Args({run[0], run[1], run[2], run[3], seed, run[5]});
+            }
+        }
+    }
+}
+BENCHMARK(BM_Quality)->Apply(QualityArgs)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 } // namespace
 

@@ -1,5 +1,5 @@
 // kestrel-cli: the headless face of the Kestrel libraries.
-//   kestrel-cli [--root DIR] [--seed N] COMMAND [ARGS]
+//   kestrel-cli [--root DIR] [--seed N] [--threads N] COMMAND [ARGS]
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "cli/Commands.h"
+#include "engines/clsTMsEngine4.h"
 #include "platform/ErrorReporter.h"
 #include "platform/RandomSource.h"
 #include "platform/UserPrompt.h"
@@ -49,8 +50,9 @@ public:
 };
 
 void PrintHelp(FILE* out) {
-    QString text = QStringLiteral("Kestrel ") + VersionText() +
-                   "\nusage: kestrel-cli [--root DIR] [--seed N] COMMAND [ARGS]\ncommands:\n";
+    QString text =
+        QStringLiteral("Kestrel ") + VersionText() +
+        "\nusage: kestrel-cli [--root DIR] [--seed N] [--threads N] COMMAND [ARGS]\ncommands:\n";
     for (const auto& c : kCommands) {
         text += QStringLiteral("  ") + QString::fromUtf8(c.usage) + "\n";
     }
@@ -99,7 +101,8 @@ int main(int argc, char** argv) {
             PrintHelp(stdout);
             return 0;
         }
-        if ((option == QLatin1String("--root") || option == QLatin1String("--seed")) &&
+        if ((option == QLatin1String("--root") || option == QLatin1String("--seed") ||
+             option == QLatin1String("--threads")) &&
             args.isEmpty()) {
             PrintHelp(stderr);
             return 2;
@@ -115,6 +118,15 @@ int main(int argc, char** argv) {
             }
             RandomSource::Seed(seed);
             seeded = true;
+        } else if (option == QLatin1String("--threads")) {
+            // Threads of the stronger search engine: 1 makes a seeded run repeat exactly.
+            bool ok = false;
+            const int threads = args.takeFirst().toInt(&ok);
+            if (!ok || threads < 1) {
+                PrintHelp(stderr);
+                return 2;
+            }
+            clsTMsEngine4::SetThreadCount(threads);
         } else {
             PrintHelp(stderr);
             return 2;

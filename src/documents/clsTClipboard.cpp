@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/clsTNumber.h"
+#include "engines/EngineSettings.h"
 #include "platform/ErrorReporter.h"
 #include "platform/TextCodec.h"
 #include "platform/VbFormat.h"
@@ -29,7 +30,9 @@ const char* const kMethodNames[] = {"１等保証",
                                     "２等保証 試行検索エンジン",
                                     "３等保証 高速検索エンジン",
                                     "３等保証 試行検索エンジン",
-                                    "口数最適化エンジン"};
+                                    "口数最適化エンジン",
+                                    "２等保証 強化検索エンジン",
+                                    "３等保証 強化検索エンジン"};
 
 QString Wide(const QString& text) {
     return TextCodec::ToFullWidth(text);
@@ -320,7 +323,8 @@ QString clsTClipboard::Sheet(bool withConditions, const DocumentRecord& document
             QStringLiteral(" Version ") + VersionText() + kCrLf;
     const int32_t method = document.Settings.MsEngine;
     text += QStringLiteral("圧縮方法：") +
-            (method >= 0 && method <= 5 ? QString::fromUtf8(kMethodNames[method]) : QString()) +
+            (EngineSettings::MethodExists(method) ? QString::fromUtf8(kMethodNames[method])
+                                                  : QString()) +
             kCrLf;
     if (!withConditions) {
         return text;

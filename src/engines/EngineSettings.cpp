@@ -12,8 +12,12 @@ bool InRange(int32_t value, int32_t low, int32_t high) {
 
 } // namespace
 
+bool EngineSettings::MethodExists(int32_t msEngine) {
+    return InRange(msEngine, 0, kMaxMethod);
+}
+
 bool EngineSettings::IsValid() const {
-    return InRange(MsEngine, 0, kMaxMethod) && InRange(BeginCount, kMinCount, kMaxCount) &&
+    return MethodExists(MsEngine) && InRange(BeginCount, kMinCount, kMaxCount) &&
            InRange(EndCount, kMinCount, kMaxCount) && InRange(EndTime, 0, kMaxTime) &&
            InRange(SeBeginCount, kMinCount, kMaxCount) && InRange(SeEndTime, 0, kMaxTime) &&
            InRange(ChushutsuCount, kMinCount, kMaxCount) &&

@@ -9,7 +9,7 @@ namespace kestrel {
 // into its input range.
 struct EngineSettings {
     // Compression method: 0 none (first-grade), 1 fast grade 2, 2 trial grade 2, 3 fast grade 3,
-    // 4 trial grade 3, 5 count optimisation.
+    // 4 trial grade 3, 5 count optimisation, 6 stronger search grade 2, 7 stronger search grade 3.
     int32_t MsEngine = 0;
     int32_t BeginCount = 100;  // 口から検索
     int32_t EndCount = 1;      // 口で検索終了
@@ -22,12 +22,14 @@ struct EngineSettings {
     int32_t ChushutsuCount = 10;
     int32_t ChushutsuType = 0; // 0 random, 1 high, 2 middle, 3 low payout
 
-    static constexpr int32_t kMaxMethod = 5;
+    static constexpr int32_t kMaxMethod = 7;
     static constexpr int32_t kMinCount = 1;
     static constexpr int32_t kMaxCount = 9999;
     static constexpr int32_t kMaxTime = 9999;
     static constexpr int32_t kMaxChushutsuType = 3;
 
+    // True for the compression methods that exist (0..kMaxMethod); documents refuse others.
+    static bool MethodExists(int32_t msEngine);
     // True when every field lies in its input range.
     bool IsValid() const;
     // A copy with every field clamped into its input range.

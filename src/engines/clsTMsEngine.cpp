@@ -11,6 +11,7 @@
 #include "engines/clsTMsEngine1.h"
 #include "engines/clsTMsEngine2.h"
 #include "engines/clsTMsEngine3.h"
+#include "engines/clsTMsEngine4.h"
 #include "platform/RandomSource.h"
 
 namespace kestrel {
@@ -32,8 +33,10 @@ QString clsTMsEngine::MethodCaption(int32_t msEngine) {
         QStringLiteral("３等保証　高速検索エンジン"),
         QStringLiteral("３等保証　試行検索エンジン"),
         QStringLiteral("保証無し　口数最適化エンジン"),
+        QStringLiteral("２等保証　強化検索エンジン"),
+        QStringLiteral("３等保証　強化検索エンジン"),
     };
-    return msEngine >= 0 && msEngine <= EngineSettings::kMaxMethod ? captions[msEngine] : QString();
+    return EngineSettings::MethodExists(msEngine) ? captions[msEngine] : QString();
 }
 
 QString clsTMsEngine::ChushutsuCaption(int32_t chushutsuType) {
@@ -75,12 +78,15 @@ template <class Engine> void clsTMsEngine::SetActive(EngineKind kind, Engine* en
     m_fast = nullptr;
     m_trial = nullptr;
     m_optimiser = nullptr;
+    m_stronger = nullptr;
     if constexpr (std::is_same_v<Engine, clsTMsEngine1>) {
         m_fast = engine;
     } else if constexpr (std::is_same_v<Engine, clsTMsEngine2>) {
         m_trial = engine;
     } else if constexpr (std::is_same_v<Engine, clsTMsEngine3>) {
         m_optimiser = engine;
+    } else if constexpr (std::is_same_v<Engine, clsTMsEngine4>) {
+        m_stronger = engine;
     }
     if (engine != nullptr && m_stopPending) {
         engine->EngineStop();
@@ -93,6 +99,8 @@ void clsTMsEngine::EnginePause(bool paused) {
         m_trial->EnginePause(paused);
     } else if (m_optimiser != nullptr) {
         m_optimiser->EnginePause(paused);
+    } else if (m_stronger != nullptr) {
+        m_stronger->EnginePause(paused);
     }
 }
 
@@ -107,6 +115,8 @@ void clsTMsEngine::EngineStop() {
         m_trial->EngineStop();
     } else if (m_optimiser != nullptr) {
         m_optimiser->EngineStop();
+    } else if (m_stronger != nullptr) {
+        m_stronger->EngineStop();
     } else {
         m_stopPending = true;
     }
@@ -151,6 +161,7 @@ void clsTMsEngine::EngineRun(std::vector<int32_t>& lngSingle, const EngineSettin
     m_fast = nullptr;
     m_trial = nullptr;
     m_optimiser = nullptr;
+    m_stronger = nullptr;
     m_run = false;
 }
 
@@ -187,6 +198,16 @@ void clsTMsEngine::RunEngine(std::vector<int32_t>& lngSingle, const EngineSettin
         SetActive(EngineKind::Optimisation, engine.get());
         const ActiveReset reset{this};
         engine->EngineStart(lngSingle, settings);
+        lngSingle = engine->SingleData();
+        break;
+    }
+    case 6:
+    case 7: {
+        auto engine = std::make_unique<clsTMsEngine4>();
+        engine->Initialize(m_log, m_control, m_clock);
+        SetActive(EngineKind::Stronger, engine.get());
+        const ActiveReset reset{this};
+        engine->EngineStart(lngSingle, settings.MsEngine == 6 ? 2 : 3, settings, marks);
         lngSingle = engine->SingleData();
         break;
     }

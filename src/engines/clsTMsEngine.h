@@ -19,6 +19,7 @@ namespace kestrel {
 class clsTMsEngine1;
 class clsTMsEngine2;
 class clsTMsEngine3;
+class clsTMsEngine4;
 
 // The compression frame: runs the engine of the chosen method on the reduced list, optionally
 // keeps a sample of the result (抽出), and counts the hit figures of the final list against the
@@ -26,9 +27,9 @@ class clsTMsEngine3;
 // called from any thread while it runs.
 class clsTMsEngine {
 public:
-    enum class EngineKind { None, Fast, Trial, Optimisation };
+    enum class EngineKind { None, Fast, Trial, Optimisation, Stronger };
 
-    // Captions of the compression methods 0..5 and of the extraction types 0..3.
+    // Captions of the compression methods 0..7 and of the extraction types 0..3.
     static QString MethodCaption(int32_t msEngine);
     static QString ChushutsuCaption(int32_t chushutsuType);
 
@@ -50,7 +51,7 @@ public:
 
     bool Run() const { return m_run.load(); }
     EngineKind ActiveEngine() const;
-    // Pause request of the running trial or optimisation engine; no effect otherwise.
+    // Pause request of the running trial, optimisation or stronger engine; no effect otherwise.
     void EnginePause(bool paused);
     // Stop request to the running engine, whichever it is; no effect when none runs.
     void EngineStop();
@@ -73,6 +74,7 @@ private:
     clsTMsEngine1* m_fast = nullptr;
     clsTMsEngine2* m_trial = nullptr;
     clsTMsEngine3* m_optimiser = nullptr;
+    clsTMsEngine4* m_stronger = nullptr;
     // A stop that arrived while the run had no engine yet reaches the engine when it starts.
     bool m_stopPending = false;
     ErrorReporter m_error{QStringLiteral("clsTMsEngine")};

@@ -1,9 +1,6 @@
 #include "engines/clsTMsEngine2.h"
 
-#include <array>
-
-#include "core/clsTMultiPattern.h"
-#include "engines/BallTable.h"
+#include "engines/CandidateExtension.h"
 #include "engines/CoverageTrial.h"
 #include "engines/EngineLists.h"
 #include "engines/TrialPasses.h"
@@ -40,55 +37,13 @@ void clsTMsEngine2::EngineStart(const std::vector<int32_t>& lngSingle, int grade
     if (m_targets.empty()) {
         return;
     }
-    if (grade == 2 && s.ExGrade2) {
-        Extend(1, marks);
-    } else if (grade != 2 && s.ExGrade3) {
-        Extend(2, marks);
-    } else if (grade != 2 && s.ExGrade2) {
-        Extend(1, marks);
-    }
+    m_candidates = CandidateExtension::Candidates(m_targets, grade, s.ExGrade2, s.ExGrade3, marks);
     if (m_host.StopRequested()) {
         return;
     }
     if (m_cache.Build(m_candidates, m_targets, m_radius, m_host) && !m_host.StopRequested()) {
         SizeLoop();
     }
-}
-
-void clsTMsEngine2::Extend(int radius, const MarkTable& marks) {
-    std::array<int32_t, kSingleCount> nearTarget{};
-    std::array<bool, kSingleCount> isTarget{};
-    const BallTable& balls = BallTable::Instance();
-    const int ballSize = BallTable::Size(radius);
-    for (const int32_t t : m_targets) {
-        isTarget[t] = true;
-        const uint16_t* ball = balls.Ball(radius, t);
-        for (int i = 0; i < ballSize; ++i) {
-            ++nearTarget[ball[i]];
-        }
-    }
-    clsTMultiPattern pattern;
-    pattern.SetValue(marks);
-    std::vector<int32_t> expansion(kSingleCount);
-    expansion.resize(static_cast<size_t>(pattern.GetMulti(expansion.data())));
-    std::vector<int32_t> extended;
-    extended.reserve(expansion.size() + m_targets.size());
-    for (const int32_t s : expansion) {
-        if (nearTarget[s] > 0) {
-            extended.push_back(s);
-            isTarget[s] = false;
-        }
-    }
-    if (extended.empty()) {
-        return;
-    }
-    // A target outside the multi stays a candidate, so that every target can still be covered.
-    for (const int32_t t : m_targets) {
-        if (isTarget[t]) {
-            extended.push_back(t);
-        }
-    }
-    m_candidates = std::move(extended);
 }
 
 void clsTMsEngine2::SizeLoop() {

@@ -36,7 +36,6 @@ public:
     size_t CacheBytes() const { return m_cache.MemoryBytes(); }
 
 private:
-    void Extend(int radius, const MarkTable& marks);
     void SizeLoop();
     void RunTrial(int32_t n);
 

@@ -8,19 +8,20 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "engines/clsTMsEngine.h"
+
 namespace kestrel {
 
 namespace {
 
-const std::array<QString, 6> kMethodCaptions = {
-    QStringLiteral("１等保証（削減圧縮をしない）"), QStringLiteral("２等保証　高速検索エンジン"),
-    QStringLiteral("２等保証　試行検索エンジン"),   QStringLiteral("３等保証　高速検索エンジン"),
-    QStringLiteral("３等保証　試行検索エンジン"),   QStringLiteral("保証無し　口数最適化エンジン")};
 const std::array<QString, 4> kChushutsuTypes = {
     QStringLiteral("ランダムで抽出"), QStringLiteral("高額配当から抽出"),
     QStringLiteral("中間配当から抽出"), QStringLiteral("低額配当から抽出")};
-// The only method whose engine can extend the purchase candidates to third-grade distance.
-constexpr int kExGrade3Method = 4;
+// The grade-3 searches (trial and stronger): the only ones that can extend the purchase
+// candidates to third-grade distance.
+bool TakesExGrade3(int method) {
+    return method == 4 || method == 7;
+}
 
 QSpinBox* NewSpin(int minimum, int maximum) {
     auto* spin = new QSpinBox;
@@ -45,7 +46,7 @@ const QString SearchSettingsPage::kChushutsuWarning =
     QStringLiteral("抽出圧縮をすると２等保証や３等保証などの保証は破棄されます");
 
 QString SearchSettingsPage::MethodCaption(int method) {
-    return (method >= 0 && method < 6) ? kMethodCaptions[static_cast<size_t>(method)] : QString();
+    return clsTMsEngine::MethodCaption(method);
 }
 
 SearchSettingsPage::SearchSettingsPage(QWidget* parent)
@@ -79,8 +80,8 @@ SearchSettingsPage::SearchSettingsPage(QWidget* parent)
 QWidget* SearchSettingsPage::BuildMethods() {
     auto* box = new QGroupBox(QStringLiteral("圧縮方法"));
     auto* layout = new QVBoxLayout(box);
-    for (int m = 0; m < 6; ++m) {
-        auto* radio = new QRadioButton(kMethodCaptions[static_cast<size_t>(m)]);
+    for (int m = 0; m <= EngineSettings::kMaxMethod; ++m) {
+        auto* radio = new QRadioButton(clsTMsEngine::MethodCaption(m));
         m_methods->addButton(radio, m);
         layout->addWidget(radio);
     }
@@ -166,7 +167,7 @@ void SearchSettingsPage::SetSettings(const EngineSettings& settings) {
 }
 
 void SearchSettingsPage::UpdateEnabled() {
-    m_exGrade3->setEnabled(m_methods->checkedId() == kExGrade3Method);
+    m_exGrade3->setEnabled(TakesExGrade3(m_methods->checkedId()));
     m_chushutsuCount->setEnabled(m_chushutsu->isChecked());
     m_chushutsuType->setEnabled(m_chushutsu->isChecked());
 }

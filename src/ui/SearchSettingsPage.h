@@ -20,7 +20,7 @@ public:
     EngineSettings Settings() const;
     void SetSettings(const EngineSettings& settings);
 
-    // Method captions by MsEngine 0..5.
+    // Method captions by MsEngine 0..7.
     static QString MethodCaption(int method);
     static const QString kChushutsuWarning;
 

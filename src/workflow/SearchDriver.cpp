@@ -90,7 +90,7 @@ void SearchDriver::Pause(bool paused) {
 }
 
 bool SearchDriver::Pausable(int32_t msEngine) {
-    return msEngine == 2 || msEngine == 4 || msEngine == 5;
+    return msEngine == 2 || msEngine == 4 || msEngine == 5 || msEngine == 6 || msEngine == 7;
 }
 
 } // namespace kestrel

@@ -41,7 +41,7 @@ public:
     void Stop();
     // The search button during a run of methods 2, 4 and 5: pause or resume the engine.
     void Pause(bool paused);
-    // Methods whose search button pauses and resumes (trial and optimisation engines).
+    // Methods whose search button pauses and resumes (trial, optimisation and stronger engines).
     static bool Pausable(int32_t msEngine);
 
     clsTX& Reduction() { return m_tx; }

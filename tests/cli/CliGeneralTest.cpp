@@ -34,8 +34,9 @@ TEST_F(CliGeneral, HelpListsEveryCommandOnStdout) {
     const QStringList lines = run.OutLines();
     ASSERT_GE(lines.size(), 3 + static_cast<int>(std::size(kCommandNames)));
     EXPECT_EQ(lines[0], QStringLiteral("Kestrel ") + VersionText());
-    EXPECT_EQ(lines[1],
-              QStringLiteral("usage: kestrel-cli [--root DIR] [--seed N] COMMAND [ARGS]"));
+    EXPECT_EQ(
+        lines[1],
+        QStringLiteral("usage: kestrel-cli [--root DIR] [--seed N] [--threads N] COMMAND [ARGS]"));
     EXPECT_EQ(lines[2], QStringLiteral("commands:"));
     for (const char* name : kCommandNames) {
         bool listed = false;
@@ -58,6 +59,9 @@ TEST_F(CliGeneral, UnknownCommandsAndBadOptionsAreUsageErrors) {
         {"--root"},
         {"--seed", "abc", "version"},
         {"--bogus", "version"},
+        {"--threads", "0", "version"},
+        {"--threads", "x", "version"},
+        {"--threads"},
     };
     for (const QStringList& args : calls) {
         const CliRun run = RunCli(args);

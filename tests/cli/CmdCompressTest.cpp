@@ -70,6 +70,36 @@ TEST_F(CmdCompress, MethodIsOneByDefaultAndTheSameSeedGivesTheSameList) {
     EXPECT_EQ(ReadBytes(Path("a.csv")), ReadBytes(Path("b.csv")));
 }
 
+TEST_F(CmdCompress, StrongerMethodsCoverAndRepeatOnOneThread) {
+    const std::vector<Row> input = Input();
+    const QString in = WriteCsv("in.csv", input);
+    for (const auto& [method, end, distance] :
+         {std::tuple{"6", "16", 1}, std::tuple{"7", "4", 2}}) {
+        SCOPED_TRACE(method);
+        const QStringList args = {"--threads", "1",  "compress", in,  "--method", method,
+                                  "--begin",   "20", "--end",    end, "-o"};
+        const CliRun first = Run(args + QStringList{Path("a.csv")});
+        ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+        const CliRun second = Run(args + QStringList{Path("b.csv")});
+        ASSERT_EQ(second.exitCode, 0) << second.err.toStdString();
+        EXPECT_EQ(ReadBytes(Path("a.csv")), ReadBytes(Path("b.csv")));
+        const std::vector<Row> output = ReadCsv(Path("a.csv"));
+        ASSERT_FALSE(output.empty());
+        EXPECT_LE(output.size(), QString::fromLatin1(end).toULongLong());
+        for (const Row& w : input) {
+            const bool hit = std::any_of(output.begin(), output.end(), [&](const Row& c) {
+                int differ = 0;
+                for (size_t i = 0; i < w.size(); ++i) {
+                    differ += w[i] != c[i] ? 1 : 0;
+                }
+                return differ <= distance;
+            });
+            EXPECT_TRUE(hit) << RowText(w).toStdString();
+        }
+        EXPECT_TRUE(first.out.contains(QStringLiteral("指定口数に達したので検索を終了します")));
+    }
+}
+
 TEST_F(CmdCompress, MethodZeroKeepsTheList) {
     const std::vector<Row> input = {
         {3, 2, 1, 0, 3, 2}, {0, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 1}, {3, 2, 1, 0, 3, 2}};
@@ -92,7 +122,7 @@ TEST_F(CmdCompress, BadArgumentsAreUsageErrorsAndWriteNothing) {
         {"compress", "-o", out},                      // no input
         {"compress", in, in, "-o", out},              // two inputs
         {"compress", in, "-o"},                       // -o without a file
-        {"compress", in, "-o", out, "--method", "6"}, // no such method
+        {"compress", in, "-o", out, "--method", "8"}, // no such method
         {"compress", in, "-o", out, "--method", "x"}, // not a number
         {"compress", in, "-o", out, "--begin", "0"},  // below the smallest count
         {"compress", in, "-o", out, "--frobnicate"},  // unknown option

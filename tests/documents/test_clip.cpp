@@ -186,6 +186,23 @@ TEST(ClipboardSheetTest, EmptyFrameUsesOneColumnAndRuleOfNineteen) {
     EXPECT_TRUE(text.endsWith(QStringLiteral("圧縮方法：口数最適化エンジン\r\n")));
 }
 
+TEST(ClipboardSheetTest, SheetNamesEveryMethodAndNothingOutsideThem) {
+    const std::vector<std::pair<int32_t, QString>> cases = {
+        {0, QStringLiteral("１等保証")},
+        {4, QStringLiteral("３等保証 試行検索エンジン")},
+        {6, QStringLiteral("２等保証 強化検索エンジン")},
+        {7, QStringLiteral("３等保証 強化検索エンジン")},
+        {8, QString()},
+    };
+    for (const auto& [method, name] : cases) {
+        DocumentRecord doc;
+        doc.Settings.MsEngine = method;
+        EXPECT_TRUE(clsTClipboard::Sheet(false, doc, {})
+                        .endsWith(QStringLiteral("圧縮方法：") + name + QStringLiteral("\r\n")))
+            << method;
+    }
+}
+
 TEST(ClipboardSheetTest, SheetWithConditionsListsPayoutGroupsMissesAndExtraction) {
     DocumentRecord doc = SheetDocument();
     ConditionSet& c = doc.Conditions;

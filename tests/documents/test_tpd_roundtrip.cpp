@@ -53,7 +53,7 @@ public:
             b = Bool();
         }
         EngineSettings& s = d.Settings;
-        s.MsEngine = Int(0, 5);
+        s.MsEngine = Int(0, EngineSettings::kMaxMethod);
         s.BeginCount = Int(1, 9999);
         s.EndCount = Int(1, 9999);
         s.EndTime = Int(0, 9999);
@@ -128,7 +128,9 @@ private:
 TEST(TpdRoundTrip, RandomDocumentsLoadBackEqual) {
     for (unsigned seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE(seed);
-        const DocumentRecord doc = RandomDocument(seed).Make();
+        DocumentRecord doc = RandomDocument(seed).Make();
+        // Every method in turn, the stronger searches 6 and 7 included.
+        doc.Settings.MsEngine = static_cast<int32_t>(seed % (EngineSettings::kMaxMethod + 1));
         const QString text = clsTFileTPD::BuildText(true, doc);
         DocumentRecord back;
         TpdParseError error;

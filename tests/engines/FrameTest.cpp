@@ -80,19 +80,19 @@ TEST_F(FrameTest, ExtractionOfTheWholeListChangesNothing) {
 }
 
 TEST_F(FrameTest, EnginesCompressAndFillTheFigures) {
-    for (const int method : {1, 2, 3, 4}) {
+    for (const int method : {1, 2, 3, 4, 6, 7}) {
         SCOPED_TRACE(method);
         auto list = m_list;
         EngineSettings s = Settings(method);
         s.BeginCount = 30;
-        s.EndCount = method == 2 ? 9 : 3;
+        s.EndCount = method == 2 || method == 6 ? 9 : 3;
         m_frame.EngineRun(list, s, m_marks, m_tousen);
-        const int radius = method <= 2 ? 1 : 2;
+        const int radius = method <= 2 || method == 6 ? 1 : 2;
         EXPECT_TRUE(Uncovered(m_list, list, radius).empty());
         ASSERT_EQ(m_tousen.size(), 6u);
         EXPECT_EQ(m_tousen[0], 81);
         EXPECT_EQ(m_tousen[radius == 1 ? 4 : 5], 81);
-        if (method == 2) {
+        if (method == 2 || method == 6) {
             EXPECT_EQ(list.size(), 9u);
         }
     }
@@ -120,29 +120,34 @@ TEST_F(FrameTest, StoppedFastEngineGivesNothing) {
 }
 
 TEST_F(FrameTest, StopAndPauseReachTheRunningTrialEngine) {
-    auto list = m_list;
-    auto clock = std::make_shared<FakeClock>();
-    clsTMsg log(clock);
-    clsTMsEngine frame;
-    frame.Initialize(&log, nullptr, clock);
-    EXPECT_EQ(frame.ActiveEngine(), clsTMsEngine::EngineKind::None);
-    frame.EngineStop(); // nothing runs: no effect on the next run
-    EngineSettings s = Settings(2);
-    s.BeginCount = 14;
-    s.EndCount = 1;
-    std::thread worker([&] { frame.EngineRun(list, s, m_marks, m_tousen); });
-    // Size 8 cannot be covered; pause there, see the fake clock advance in 500 ms sleeps.
-    ASSERT_TRUE(test::WaitFor([&] { return HasLineContaining(log, QStringLiteral("8を検索中")); }));
-    EXPECT_TRUE(frame.Run());
-    EXPECT_EQ(frame.ActiveEngine(), clsTMsEngine::EngineKind::Trial);
-    frame.EnginePause(true);
-    ASSERT_TRUE(test::WaitFor([&] { return clock->NowMs() >= 3000; }));
-    frame.EngineStop();
-    worker.join();
-    EXPECT_FALSE(frame.Run());
-    ASSERT_EQ(list.size(), 9u);
-    EXPECT_TRUE(Uncovered(m_list, list, 1).empty());
-    EXPECT_EQ(m_tousen[4], 81);
+    using Kind = clsTMsEngine::EngineKind;
+    for (const auto& [method, kind] : {std::pair{2, Kind::Trial}, std::pair{6, Kind::Stronger}}) {
+        SCOPED_TRACE(method);
+        auto list = m_list;
+        auto clock = std::make_shared<FakeClock>();
+        clsTMsg log(clock);
+        clsTMsEngine frame;
+        frame.Initialize(&log, nullptr, clock);
+        EXPECT_EQ(frame.ActiveEngine(), Kind::None);
+        frame.EngineStop(); // nothing runs: no effect on the next run
+        EngineSettings s = Settings(method);
+        s.BeginCount = 14;
+        s.EndCount = 1;
+        std::thread worker([&] { frame.EngineRun(list, s, m_marks, m_tousen); });
+        // Size 8 cannot be covered; pause there, see the fake clock advance in 500 ms sleeps.
+        ASSERT_TRUE(
+            test::WaitFor([&] { return HasLineContaining(log, QStringLiteral("8を検索中")); }));
+        EXPECT_TRUE(frame.Run());
+        EXPECT_EQ(frame.ActiveEngine(), kind);
+        frame.EnginePause(true);
+        ASSERT_TRUE(test::WaitFor([&] { return clock->NowMs() >= 3000; }));
+        frame.EngineStop();
+        worker.join();
+        EXPECT_FALSE(frame.Run());
+        ASSERT_EQ(list.size(), 9u);
+        EXPECT_TRUE(Uncovered(m_list, list, 1).empty());
+        EXPECT_EQ(m_tousen[4], 81);
+    }
 }
 
 TEST_F(FrameTest, PauseDoesNotHoldTheFastEngine) {
@@ -227,10 +232,29 @@ TEST(EngineSettings, DefaultsAndRanges) {
     EXPECT_TRUE(n.IsValid());
     EXPECT_EQ(n.BeginCount, 9999);
     EXPECT_EQ(n.EndCount, 1);
-    EXPECT_EQ(n.MsEngine, 5);
+    EXPECT_EQ(n.MsEngine, 7);
     EXPECT_EQ(n.SeEndTime, 0);
     EXPECT_EQ(clsTMsEngine::MethodCaption(2), QStringLiteral("２等保証　試行検索エンジン"));
     EXPECT_EQ(clsTMsEngine::ChushutsuCaption(3), QStringLiteral("低額配当から抽出"));
+}
+
+TEST(EngineSettings, MethodsZeroToSevenExistWithTheirCaptions) {
+    const std::vector<std::tuple<int32_t, bool, QString>> cases = {
+        {-1, false, QString()},
+        {0, true, QStringLiteral("１等保証（削減圧縮をしない）")},
+        {5, true, QStringLiteral("保証無し　口数最適化エンジン")},
+        {6, true, QStringLiteral("２等保証　強化検索エンジン")},
+        {7, true, QStringLiteral("３等保証　強化検索エンジン")},
+        {8, false, QString()},
+    };
+    for (const auto& [method, exists, caption] : cases) {
+        SCOPED_TRACE(method);
+        EXPECT_EQ(EngineSettings::MethodExists(method), exists);
+        EXPECT_EQ(clsTMsEngine::MethodCaption(method), caption);
+        EngineSettings s;
+        s.MsEngine = method;
+        EXPECT_EQ(s.IsValid(), exists);
+    }
 }
 
 } // namespace

@@ -216,6 +216,8 @@ TEST(SearchDriverTest, StopEndsALongTrialSearchOnAWorkerAndRefusesASecondSearchM
     EXPECT_FALSE(driver.Search(other, otherControl));
     EXPECT_TRUE(driver.Running());
     EXPECT_TRUE(SearchDriver::Pausable(2));
+    EXPECT_TRUE(SearchDriver::Pausable(6));
+    EXPECT_TRUE(SearchDriver::Pausable(7));
     EXPECT_FALSE(SearchDriver::Pausable(1));
     driver.Stop();
     ASSERT_EQ(run.wait_for(std::chrono::seconds(30)), std::future_status::ready);

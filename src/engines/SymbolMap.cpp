@@ -1,0 +1,133 @@
+#include "engines/SymbolMap.h"
+
+#include <bit>
+#include <numeric>
+
+namespace kestrel {
+
+namespace {
+
+// Cycle length of class c under one slot's permutation.
+int CycleLength(const std::array<uint8_t, kGoalClassCount>& slot, int c) {
+    int length = 1;
+    for (int x = slot[c]; x != c; x = slot[x]) {
+        ++length;
+    }
+    return length;
+}
+
+// Add-2 masks, three slots first: such pairs lie three slots apart, which suited the full list
+// best in trials; then the other sizes.
+std::vector<int> AddTwoMasks() {
+    std::vector<int> masks;
+    for (const int bits : {3, 6, 4, 5, 2, 1}) {
+        for (int mask = 1; mask < (1 << kSlotCount); ++mask) {
+            if (std::popcount(static_cast<unsigned>(mask)) == bits) {
+                masks.push_back(mask);
+            }
+        }
+    }
+    return masks;
+}
+
+} // namespace
+
+SymbolMap::SymbolMap(const Image& image) : m_image(image) {
+    for (const auto& slot : m_image) {
+        for (int c = 0; c < kGoalClassCount; ++c) {
+            m_order = std::lcm(m_order, CycleLength(slot, c));
+        }
+    }
+}
+
+SymbolMap SymbolMap::AddAt(int slotMask, int amount) {
+    Image image{};
+    for (int i = 0; i < kSlotCount; ++i) {
+        const int add = (slotMask >> i) & 1 ? amount : 0;
+        for (int c = 0; c < kGoalClassCount; ++c) {
+            image[i][c] = static_cast<uint8_t>((c + add) % kGoalClassCount);
+        }
+    }
+    return SymbolMap(image);
+}
+
+std::optional<SymbolMap> SymbolMap::CycleOfClasses(const std::vector<int32_t>& singles) {
+    std::array<int, kSlotCount> used{};
+    for (const int32_t s : singles) {
+        for (int i = 0; i < kSlotCount; ++i) {
+            used[i] |= 1 << ((s >> (2 * i)) & 3);
+        }
+    }
+    Image image{};
+    bool moves = false;
+    for (int i = 0; i < kSlotCount; ++i) {
+        for (int c = 0; c < kGoalClassCount; ++c) {
+            image[i][c] = static_cast<uint8_t>(c);
+        }
+        const int count = std::popcount(static_cast<unsigned>(used[i]));
+        if (count == 3) {
+            int classes[3];
+            int k = 0;
+            for (int c = 0; c < kGoalClassCount; ++c) {
+                if ((used[i] >> c) & 1) {
+                    classes[k++] = c;
+                }
+            }
+            for (int j = 0; j < 3; ++j) {
+                image[i][classes[j]] = static_cast<uint8_t>(classes[(j + 1) % 3]);
+            }
+            moves = true;
+        } else if (count != 1) {
+            return std::nullopt;
+        }
+    }
+    if (!moves) {
+        return std::nullopt;
+    }
+    return SymbolMap(image);
+}
+
+std::optional<SymbolMap> SymbolMap::FindSymmetry(const std::vector<int32_t>& targets,
+                                                 const std::vector<int32_t>& candidates) {
+    std::vector<SymbolMap> maps;
+    for (const int mask : AddTwoMasks()) {
+        maps.push_back(AddAt(mask, 2));
+    }
+    if (auto cycle = CycleOfClasses(candidates)) {
+        maps.push_back(*cycle);
+    }
+    for (const SymbolMap& map : maps) {
+        if (map.Preserves(targets) && map.Preserves(candidates) && map.MovesFreely(candidates)) {
+            return map;
+        }
+    }
+    return std::nullopt;
+}
+
+bool SymbolMap::Preserves(const std::vector<int32_t>& singles) const {
+    std::array<bool, kSingleCount> member{};
+    for (const int32_t s : singles) {
+        member[s] = true;
+    }
+    for (const int32_t s : singles) {
+        if (!member[Apply(s)]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SymbolMap::MovesFreely(const std::vector<int32_t>& singles) const {
+    for (const int32_t s : singles) {
+        int32_t x = Apply(s);
+        for (int k = 1; k < m_order; ++k) {
+            if (x == s) {
+                return false;
+            }
+            x = Apply(x);
+        }
+    }
+    return m_order > 1;
+}
+
+} // namespace kestrel
