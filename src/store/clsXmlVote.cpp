@@ -1,5 +1,6 @@
 #include "store/clsXmlVote.h"
 
+#include "store/VoteRecordCheck.h"
 #include "store/XmlRoundDates.h"
 #include "store/XmlStoreFile.h"
 #include "store/XmlTextWriter.h"
@@ -192,6 +193,9 @@ XmlReadStatus clsXmlVote::Parse(const QString& text, VoteRecord& record, XmlFiel
                          });
     const XmlReadStatus status = reader.Read(text);
     error = reader.Error();
+    if (status == XmlReadStatus::Ok && !VoteRecordCheck::Plausible(record)) {
+        return XmlReadStatus::Malformed; // "XMLデータが異常です。"
+    }
     return status;
 }
 

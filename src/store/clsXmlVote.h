@@ -34,7 +34,8 @@ public:
     // incomplete text is always reported; a value that does not convert is reported too, unless
     // valueError is given, in which case its description goes there for the caller to report.
     bool SetXmlString(const QString& text, bool withHeader, QString* valueError = nullptr);
-    // Parses without touching the current record or reporting.
+    // Parses without touching the current record or reporting; a negative count or sale makes
+    // the text malformed.
     static XmlReadStatus Parse(const QString& text, VoteRecord& record, XmlFieldError& error);
 
     const VoteRecord& Vote() const { return m_record; }
