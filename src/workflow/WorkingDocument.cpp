@@ -63,13 +63,6 @@ void TakeArchivedVote(WorkingDocument& doc, const ProgramPaths& paths) {
     }
 }
 
-// Groups "J1" and "J2" of the three kinds take the teams of the document's schedule, by the
-// league lists of the team-name tables.
-void AssignLeagues(WorkingDocument& doc, const ProgramPaths& paths) {
-    const clsTotoData teams(paths);
-    doc.Record.Conditions.AssignJ1J2(doc.Schedule, teams);
-}
-
 } // namespace
 
 QString WindowCaption(const WorkingDocument& doc) {
@@ -107,6 +100,11 @@ QString ReportText(const QStringList& lines) {
     return text;
 }
 
+void AssignJ1J2Groups(WorkingDocument& doc, const ProgramPaths& paths) {
+    const clsTotoData teams(paths);
+    doc.Record.Conditions.AssignJ1J2(doc.Schedule, teams);
+}
+
 void NewDocument(WorkingDocument& doc, const ProgramPaths& paths) {
     DocumentRecord fresh;
     fresh.Kaisaikai = doc.Record.Kaisaikai;
@@ -116,7 +114,7 @@ void NewDocument(WorkingDocument& doc, const ProgramPaths& paths) {
     fresh.Conditions.Haitou.Enabled = doc.Record.Conditions.Haitou.Enabled;
     doc.Record = std::move(fresh);
     doc.FilePath.clear();
-    AssignLeagues(doc, paths);
+    AssignJ1J2Groups(doc, paths);
 }
 
 void SetKaisaikai(WorkingDocument& doc, const ProgramPaths& paths, int32_t round) {
@@ -132,7 +130,7 @@ void SetKaisaikai(WorkingDocument& doc, const ProgramPaths& paths, int32_t round
     doc.Record.Kaisaikai = round;
     doc.Record.Kumi = group;
     doc.Record.VoteTime = doc.Record.Vote.AsOf;
-    AssignLeagues(doc, paths);
+    AssignJ1J2Groups(doc, paths);
 }
 
 void UpdateSingleFrame(WorkingDocument& doc) {
@@ -159,7 +157,7 @@ bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString&
         NewDocument(loaded, paths);
     } else {
         loaded.Record.Conditions.Clear();
-        AssignLeagues(loaded, paths);
+        AssignJ1J2Groups(loaded, paths);
     }
     DocumentRecord copy = loaded.Record;
     // A vote block is the only source of the copy's vote status; an older file takes the round's.

@@ -50,6 +50,9 @@ QString DefaultDocumentName(const WorkingDocument& doc);
 QStringList ReportLines(const DocumentRecord& record);
 QString ReportText(const QStringList& lines);
 
+// Groups "J1" and "J2" of the three condition kinds take the teams of the document's schedule,
+// by the league lists of the team-name tables in paths.
+void AssignJ1J2Groups(WorkingDocument& doc, const ProgramPaths& paths);
 // New document: clears the multi, the conditions (the payout check boxes' availability stays),
 // the search settings, the compressed result, the single list and its frame, the report and the
 // path. Round, group and the round's records stay; groups "J1" and "J2" take the teams of the
