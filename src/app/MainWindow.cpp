@@ -201,6 +201,7 @@ void MainWindow::OnKaisaikaiChange(int32_t round, const QString& kumi) {
     m_doc.Record.Vote = m_round.Vote();
     m_doc.Record.VoteTime = m_round.Vote().AsOf;
     m_doc.Result = m_round.Result();
+    AssignJ1J2Groups(m_doc, m_paths);
     if (m_band->RoundBox()->value() != round) {
         const QSignalBlocker block(m_band->RoundBox());
         m_band->RoundBox()->setValue(round);
@@ -301,7 +302,7 @@ void MainWindow::NewDocumentCommand() {
     if (!CloseCheck()) {
         return;
     }
-    NewDocument(m_doc);
+    NewDocument(m_doc, m_paths);
     m_multi.SetValue(m_doc.Record.Multi);
     m_settingsPage->SetSettings(m_doc.Record.Settings);
     m_search->Log().Cls();

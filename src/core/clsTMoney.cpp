@@ -1,7 +1,5 @@
 #include "core/clsTMoney.h"
 
-#include <cmath>
-
 #include "platform/VbFormat.h"
 
 namespace kestrel {
@@ -85,6 +83,8 @@ double clsTMoney::P3(const Kousei& k) const {
 }
 
 Money clsTMoney::Estimate(double pool, double probability) {
+    // No votes for a class, or counts that make no sense, give no positive probability. The
+    // estimate is asked for every single of a list, so such a single simply has none.
     const double f = (probability > 0.0) ? pool / probability : 0.0;
     if (f > static_cast<double>(kLimitYen)) {
         return Money::FromInt(kLimitYen);
@@ -93,37 +93,28 @@ Money clsTMoney::Estimate(double pool, double probability) {
     return Money::FromRaw(raw - raw % Money::kScale);
 }
 
-Money clsTMoney::Checked(const char* procedure, double pool, double probability) const {
-    if (std::isnan(probability) || probability < 0.0) {
-        m_error.Report(QString::fromLatin1(procedure),
-                       QStringLiteral("probability out of range: ") + QString::number(probability));
-        return Money();
-    }
-    return Estimate(pool, probability);
-}
-
 Money clsTMoney::GetMoney1(const clsTNumber::LongKousei& lngKousei) const {
-    return Checked("GetMoney1", kPool1, P1(FromLong(lngKousei)));
+    return Estimate(kPool1, P1(FromLong(lngKousei)));
 }
 
 Money clsTMoney::GetMoney2(const clsTNumber::LongKousei& lngKousei) const {
-    return Checked("GetMoney2", kPool2, P2(FromLong(lngKousei)));
+    return Estimate(kPool2, P2(FromLong(lngKousei)));
 }
 
 Money clsTMoney::GetMoney3(const clsTNumber::LongKousei& lngKousei) const {
-    return Checked("GetMoney3", kPool3, P3(FromLong(lngKousei)));
+    return Estimate(kPool3, P3(FromLong(lngKousei)));
 }
 
 Money clsTMoney::GetMoney1No(int32_t lngNo) const {
-    return Checked("GetMoney1", kPool1, P1(FromNo(lngNo)));
+    return Estimate(kPool1, P1(FromNo(lngNo)));
 }
 
 Money clsTMoney::GetMoney2No(int32_t lngNo) const {
-    return Checked("GetMoney2", kPool2, P2(FromNo(lngNo)));
+    return Estimate(kPool2, P2(FromNo(lngNo)));
 }
 
 Money clsTMoney::GetMoney3No(int32_t lngNo) const {
-    return Checked("GetMoney3", kPool3, P3(FromNo(lngNo)));
+    return Estimate(kPool3, P3(FromNo(lngNo)));
 }
 
 QString clsTMoney::ShortText(Money value) {

@@ -43,7 +43,7 @@ public:
     double Miss(int slotIndex, int goalClass) const { return m_miss[slotIndex][goalClass]; }
 
     // Pool factor / probability, capped at the limit, rounded to four decimals half to even and
-    // then down to whole yen.
+    // then down to whole yen; 0 (without a message) when the probability is not positive.
     static Money Estimate(double pool, double probability);
 
     // Short yen notation of an estimate for list columns: "" for 0, "9999円", "1.23万", "12万",
@@ -57,7 +57,6 @@ private:
     double P1(const Kousei& k) const;
     double P2(const Kousei& k) const;
     double P3(const Kousei& k) const;
-    Money Checked(const char* procedure, double pool, double probability) const;
 
     std::array<std::array<double, kGoalClassCount>, kSlotCount> m_rate{};
     std::array<std::array<double, kGoalClassCount>, kSlotCount> m_miss{};

@@ -88,10 +88,14 @@ QString TpdConditionCodec::Group(const ConditionGroup& group) {
     fields << ByteTable(group.Cells, ConditionGroup::kCountValues, rows);
     QStringList notes;
     for (int r = 0; r < rows; ++r) {
-        // A line break would end the key line and could make the rest read as another line.
+        // A line break would end the key line and could make the rest read as another line; the
+        // field and note separators would split the note. They are written as blanks and as
+        // their full-width forms.
         QString note = group.RowNotes[static_cast<size_t>(r)];
         note.replace(QLatin1Char('\r'), QLatin1Char(' '));
         note.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        note.replace(kGroupSeparator, QChar(0xFF0C)); // ，
+        note.replace(kFieldSeparator, QChar(0xFF5C)); // ｜
         notes << note;
     }
     fields << notes.join(kGroupSeparator);

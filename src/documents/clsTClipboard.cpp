@@ -157,10 +157,8 @@ QString PayoutSection(const DocumentRecord& document) {
     return QStringLiteral("利用投票状況：") + vote + kCrLf + lines + kCrLf;
 }
 
+// Always written: the count line has content even when misses are not counted.
 QString HoseiSection(const ConditionSet& conditions) {
-    if (conditions.MachigaiType == 0) {
-        return QString();
-    }
     QString text = QStringLiteral("[補正]") + kCrLf;
     if (conditions.MachigaiType == 2) {
         text += QStringLiteral("下の条件間違い数の場合は､許容△の買い目を拡張する") + kCrLf;

@@ -6,6 +6,7 @@
 #include "engines/EngineHost.h"
 #include "engines/EngineLists.h"
 #include "platform/ErrorReporter.h"
+#include "platform/ExceptionText.h"
 
 namespace kestrel {
 
@@ -56,8 +57,7 @@ bool CoverageCache::Build(const std::vector<int32_t>& candidates,
         m_flat.shrink_to_fit();
     } catch (const std::bad_alloc& e) {
         host.SetProgress(0);
-        ShowMessage(MessageIcon::Error, kCacheErrTitle,
-                    QString::fromLocal8Bit(e.what()) + " ( " + QString::number(7) + " )");
+        ShowMessage(MessageIcon::Error, kCacheErrTitle, ExceptionText::Of(e).Text());
         m_flat.clear();
         m_runs.clear();
         m_candidates.clear();

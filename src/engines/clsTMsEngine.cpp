@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <new>
 #include <numeric>
 
 #include "core/clsTMoney.h"
@@ -12,6 +11,7 @@
 #include "engines/clsTMsEngine2.h"
 #include "engines/clsTMsEngine3.h"
 #include "engines/clsTMsEngine4.h"
+#include "platform/ExceptionText.h"
 #include "platform/RandomSource.h"
 
 namespace kestrel {
@@ -21,7 +21,6 @@ namespace {
 const QString kEngineErrTitle = QStringLiteral("MsEngine Err");
 const QString kChushutsuLabel = QStringLiteral("抽出");
 const QString kBadSingle = QStringLiteral("範囲外のシングル番号があるため圧縮できません");
-constexpr int kOutOfMemoryCode = 7;
 
 } // namespace
 
@@ -148,13 +147,8 @@ void clsTMsEngine::EngineRun(std::vector<int32_t>& lngSingle, const EngineSettin
                 probability.GetTousen(original, lngSingle, lngTousen);
             }
         }
-    } catch (const std::bad_alloc& e) {
-        ShowMessage(MessageIcon::Error, kEngineErrTitle,
-                    QString::fromLocal8Bit(e.what()) + " ( " + QString::number(kOutOfMemoryCode) +
-                        " )");
     } catch (const std::exception& e) {
-        ShowMessage(MessageIcon::Error, kEngineErrTitle,
-                    QString::fromLocal8Bit(e.what()) + " ( " + QString::number(0) + " )");
+        ShowMessage(MessageIcon::Error, kEngineErrTitle, ExceptionText::Of(e).Text());
     }
     std::lock_guard lock(m_activeMutex);
     m_activeKind = EngineKind::None;

@@ -33,7 +33,9 @@ QString clsTMsg::TimePrefix() const {
         std::lock_guard lock(m_mutex);
         elapsed = m_clock->NowMs() - m_startMs;
     }
-    return VbFormat::Format(elapsed / 1000, QStringLiteral("0000")) + QLatin1Char(' ');
+    // The picture format rounds (half away from zero), so 3.5 seconds read "0004".
+    return VbFormat::Format(static_cast<double>(elapsed) / 1000.0, QStringLiteral("0000")) +
+           QLatin1Char(' ');
 }
 
 void clsTMsg::Msg(const QString& text, bool blnEnd, bool blnTime) {
@@ -51,7 +53,9 @@ void clsTMsg::Msg(const QString& text, bool blnEnd, bool blnTime) {
     Notify(Change::Lines);
 }
 
-void clsTMsg::Sp() { Msg(QString(kSeparatorLength, QLatin1Char('-')), true, false); }
+void clsTMsg::Sp() {
+    Msg(QString(kSeparatorLength, QLatin1Char('-')), true, false);
+}
 
 void clsTMsg::CompMsg(const QString& label, int64_t before, int64_t after, bool blnFinal) {
     if (!blnFinal) {
@@ -119,7 +123,9 @@ QStringList clsTMsg::Lines() const {
     return m_lines;
 }
 
-QString clsTMsg::Text() const { return Lines().join(QStringLiteral("\r\n")); }
+QString clsTMsg::Text() const {
+    return Lines().join(QStringLiteral("\r\n"));
+}
 
 void clsTMsg::SetObserver(std::function<void(Change)> observer) {
     std::lock_guard lock(m_mutex);

@@ -119,6 +119,8 @@ QStringList clsTResult::MarkRightClick(int t) {
 }
 
 void clsTResult::Clear() {
+    // The marks go, so no team of the official result is revealed any more.
+    m_reveal = 0;
     m_singles.clear();
     m_grades.clear();
     m_lastPage = 0;

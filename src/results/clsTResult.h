@@ -63,7 +63,8 @@ public:
     // The user's clicks on the mark grid.
     void MarkLeftClick(int t, int c);
     QStringList MarkRightClick(int t);
-    // Empties the list, the marks, the page, the grade table and the confirmed payouts.
+    // Empties the list, the marks, the page, the grade table and the confirmed payouts, and
+    // resets the reveal counter.
     void Clear();
 
     // Paging.

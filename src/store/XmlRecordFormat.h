@@ -39,6 +39,8 @@ template <typename Record> struct XmlRecordFormat {
     Fields head;   // after "<開催回>" and "<組>"
     std::vector<SlotField> slot;
     Fields tail;
+    // Whether a record whose every element read can stand; a record it refuses is malformed.
+    bool (*plausible)(const Record&) = nullptr;
 
     // Sale start and end.
     static Fields SaleDateFields(typename Field::Condition when = {}) {
@@ -109,6 +111,9 @@ template <typename Record> struct XmlRecordFormat {
                              });
         const XmlReadStatus status = reader.Read(text);
         error = reader.Error();
+        if (status == XmlReadStatus::Ok && plausible != nullptr && !plausible(record)) {
+            return XmlReadStatus::Malformed; // "XMLデータが異常です。"
+        }
         return status;
     }
 

@@ -1,5 +1,6 @@
 #include "store/clsXmlVote.h"
 
+#include "store/VoteRecordCheck.h"
 #include "store/XmlRecordFormat.h"
 #include "store/XmlTextWriter.h"
 #include "store/XmlValue.h"
@@ -69,6 +70,7 @@ const Format& VoteFormat() {
             Format::SaleDateFields(),
             Format::PayoutDateFields(),
         }),
+        .plausible = &VoteRecordCheck::Plausible,
     };
     return format;
 }

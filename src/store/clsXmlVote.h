@@ -29,7 +29,8 @@ public:
     // valueError is given, in which case its description goes there for the caller to report.
     // XmlLoad reads a file as this does with the header set.
     bool SetXmlString(const QString& text, bool withHeader, QString* valueError = nullptr);
-    // Parses without touching the current record or reporting.
+    // Parses without touching the current record or reporting; a negative count or sale makes
+    // the text malformed.
     static XmlReadStatus Parse(const QString& text, VoteRecord& record, XmlFieldError& error);
 
     const VoteRecord& Vote() const { return m_record; }

@@ -64,14 +64,17 @@ void BatchRun::Run(WorkingDocument& doc, SearchDriver& driver, const ProgramPath
             SetState(i, kStateFailed);
             continue;
         }
-        driver.Search(doc, control);
+        if (!driver.Search(doc, control) || !driver.ResultUsable()) {
+            // Stopped before the search had a list to keep (a cancelled reduction, or an engine
+            // stopped before it settled on any): the file keeps what it held, and the row stays
+            // open for the next run.
+            SetState(i, QString());
+        } else {
+            SetState(i, FileSaveTPD(doc, path, true) ? kStateDone : kStateFailed);
+        }
         if (!m_running.load()) {
-            // Cancelled during this row's search: its result is partial (a cancelled reduction
-            // leaves no singles at all), so the file keeps what it held before.
-            SetState(i, kStateFailed);
             break;
         }
-        SetState(i, FileSaveTPD(doc, path, true) ? kStateDone : kStateFailed);
     }
     m_driver = nullptr;
     m_control = nullptr;

@@ -15,7 +15,8 @@ namespace kestrel {
 
 // The batch run ("連続実行"): a list of data files, each loaded into the working document,
 // searched exactly as the search button does and saved back into the same file. Rows keep their
-// state text; a row that already has one is not run again.
+// state text; a row that already has one is not run again. A row whose search was stopped before
+// it had a list to keep is not saved and keeps an empty state, so the next run takes it again.
 //
 // Run may run on a worker thread; Cancel may be called from any thread.
 class BatchRun {

@@ -37,6 +37,9 @@ bool SearchDriver::Search(WorkingDocument& doc, RunControl& control) {
     if (m_tx.Run() || m_frame.Run() || !m_busy.compare_exchange_strong(expected, true)) {
         return false;
     }
+    m_stopRequested = false;
+    m_resultUsable = false;
+    const auto stopped = [this, &control] { return m_stopRequested.load() || control.stop.load(); };
     DocumentRecord& record = doc.Record;
     m_tx.SetRunControl(&control);
     m_frame.Initialize(&m_tx.Log(), &control, m_clock);
@@ -50,13 +53,18 @@ bool SearchDriver::Search(WorkingDocument& doc, RunControl& control) {
     int32_t count = 0;
     std::vector<int32_t> singles;
     m_tx.Execute(count, singles, conditions, marks);
+    // A stop seen here may have cut the reduction short (its list is then empty).
+    const bool reduced = !stopped();
     const FlagTable visible = MarkedCells(marks);
 
     std::vector<int32_t> tousen;
-    if (count >= 1) {
+    const bool compressed = count >= 1;
+    if (compressed) {
         m_frame.EngineRun(singles, record.Settings, marks, tousen);
         std::sort(singles.begin(), singles.end());
     }
+    // A stopped engine hands back its last settled list, or none when it had not settled yet.
+    m_resultUsable = reduced && (!compressed || !singles.empty() || !stopped());
     record.Singles = std::move(singles);
     count = record.SingleCount();
 
@@ -81,6 +89,7 @@ bool SearchDriver::Search(WorkingDocument& doc, RunControl& control) {
 }
 
 void SearchDriver::Stop() {
+    m_stopRequested = true;
     m_tx.Cancel();
     m_frame.EngineStop();
 }

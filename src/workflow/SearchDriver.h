@@ -6,8 +6,8 @@
 #include "engines/clsTMsEngine.h"
 #include "platform/Clock.h"
 #include "platform/RunControl.h"
-#include "workflow/WorkingDocument.h"
 #include "reduction/clsTX.h"
+#include "workflow/WorkingDocument.h"
 
 namespace kestrel {
 
@@ -35,6 +35,12 @@ public:
     // lines end up in the document. False (nothing done) when a search is already running.
     bool Search(WorkingDocument& doc, RunControl& control);
 
+    // Whether the last search ended with a list worth keeping: it ran to its end, or it was
+    // stopped after the engine had settled on a list (the trial engine's last confirmed covering,
+    // the optimisation engine's best trial). A stop during the reduction, or one that left the
+    // engine without any list, leaves nothing to keep.
+    bool ResultUsable() const { return m_resultUsable.load(); }
+
     // True while the reduction or the compression runs.
     bool Running() const { return m_tx.Run() || m_frame.Run() || m_busy.load(); }
     // The stop button: cancels the reduction and stops the engine.
@@ -52,6 +58,8 @@ private:
     clsTX m_tx;
     clsTMsEngine m_frame;
     std::atomic<bool> m_busy{false};
+    std::atomic<bool> m_stopRequested{false};
+    std::atomic<bool> m_resultUsable{false};
 };
 
 } // namespace kestrel

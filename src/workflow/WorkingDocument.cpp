@@ -5,12 +5,13 @@
 
 #include "core/clsTNumber.h"
 #include "core/clsTSingleFrame.h"
-#include "platform/ErrorReporter.h"
-#include "platform/VbFormat.h"
-#include "platform/Version.h"
 #include "documents/clsTClipImport.h"
 #include "documents/clsTFileCSV.h"
 #include "documents/clsTFileTPD.h"
+#include "platform/ErrorReporter.h"
+#include "platform/VbFormat.h"
+#include "platform/Version.h"
+#include "store/clsTotoData.h"
 #include "store/clsXmlResult.h"
 #include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"
@@ -99,7 +100,12 @@ QString ReportText(const QStringList& lines) {
     return text;
 }
 
-void NewDocument(WorkingDocument& doc) {
+void AssignJ1J2Groups(WorkingDocument& doc, const ProgramPaths& paths) {
+    const clsTotoData teams(paths);
+    doc.Record.Conditions.AssignJ1J2(doc.Schedule, teams);
+}
+
+void NewDocument(WorkingDocument& doc, const ProgramPaths& paths) {
     DocumentRecord fresh;
     fresh.Kaisaikai = doc.Record.Kaisaikai;
     fresh.Kumi = doc.Record.Kumi;
@@ -108,6 +114,7 @@ void NewDocument(WorkingDocument& doc) {
     fresh.Conditions.Haitou.Enabled = doc.Record.Conditions.Haitou.Enabled;
     doc.Record = std::move(fresh);
     doc.FilePath.clear();
+    AssignJ1J2Groups(doc, paths);
 }
 
 void SetKaisaikai(WorkingDocument& doc, const ProgramPaths& paths, int32_t round) {
@@ -123,6 +130,7 @@ void SetKaisaikai(WorkingDocument& doc, const ProgramPaths& paths, int32_t round
     doc.Record.Kaisaikai = round;
     doc.Record.Kumi = group;
     doc.Record.VoteTime = doc.Record.Vote.AsOf;
+    AssignJ1J2Groups(doc, paths);
 }
 
 void UpdateSingleFrame(WorkingDocument& doc) {
@@ -142,12 +150,16 @@ bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString&
         }
         return false;
     }
+    // The file is read into a reset copy, and the document takes it only when the whole file
+    // read: a broken file never costs the user the unsaved work in the window.
+    WorkingDocument loaded = doc;
     if (blnData) {
-        NewDocument(doc);
+        NewDocument(loaded, paths);
     } else {
-        doc.Record.Conditions.Clear();
+        loaded.Record.Conditions.Clear();
+        AssignJ1J2Groups(loaded, paths);
     }
-    DocumentRecord copy = doc.Record;
+    DocumentRecord copy = loaded.Record;
     // A vote block is the only source of the copy's vote status; an older file takes the round's.
     copy.Vote = VoteRecord();
     copy.VoteTime = DateTime();
@@ -164,17 +176,18 @@ bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString&
         doc.Record.Conditions = copy.Conditions;
         return true;
     }
-    SetKaisaikai(doc, paths, copy.Kaisaikai);
-    const VoteRecord stored = doc.Record.Vote;
-    doc.Record = std::move(copy);
+    SetKaisaikai(loaded, paths, copy.Kaisaikai);
+    const VoteRecord stored = loaded.Record.Vote;
+    loaded.Record = std::move(copy);
     if (dataVersion < clsTFileTPD::kFirstVoteBlockVersion) {
-        doc.Record.Vote = stored;
-        TakeArchivedVote(doc, paths);
+        loaded.Record.Vote = stored;
+        TakeArchivedVote(loaded, paths);
     }
-    if (!doc.Record.Vote.AsOf.IsZero()) {
-        doc.Record.VoteTime = doc.Record.Vote.AsOf;
+    if (!loaded.Record.Vote.AsOf.IsZero()) {
+        loaded.Record.VoteTime = loaded.Record.Vote.AsOf;
     }
-    doc.FilePath = path;
+    loaded.FilePath = path;
+    doc = std::move(loaded);
     return true;
 }
 
@@ -294,7 +307,7 @@ bool CsvOpen(WorkingDocument& doc, const ProgramPaths& paths, const QString& pat
     if (!clsTFileCSV(control).CsvLoad(path, singles)) {
         return false;
     }
-    NewDocument(doc);
+    NewDocument(doc, paths);
     doc.Record.Singles = std::move(singles);
     UpdateSingleFrame(doc);
     const int32_t round = clsTFileCSV::GetKaisaikai(path);

@@ -7,10 +7,10 @@
 
 #include "core/ResultRecord.h"
 #include "core/ScheduleRecord.h"
+#include "documents/DocumentRecord.h"
 #include "platform/ProgramPaths.h"
 #include "platform/RunControl.h"
 #include "platform/UserPrompt.h"
-#include "documents/DocumentRecord.h"
 
 namespace kestrel {
 
@@ -50,19 +50,25 @@ QString DefaultDocumentName(const WorkingDocument& doc);
 QStringList ReportLines(const DocumentRecord& record);
 QString ReportText(const QStringList& lines);
 
+// Groups "J1" and "J2" of the three condition kinds take the teams of the document's schedule,
+// by the league lists of the team-name tables in paths.
+void AssignJ1J2Groups(WorkingDocument& doc, const ProgramPaths& paths);
 // New document: clears the multi, the conditions (the payout check boxes' availability stays),
 // the search settings, the compressed result, the single list and its frame, the report and the
-// path. Round, group and the round's records stay.
-void NewDocument(WorkingDocument& doc);
+// path. Round, group and the round's records stay; groups "J1" and "J2" take the teams of the
+// round's schedule (leagues from the team-name tables of paths).
+void NewDocument(WorkingDocument& doc, const ProgramPaths& paths);
 // Round change: takes the round and reads its stored schedule, vote status and result from the
-// stores (a missing file gives an empty record); the group is always empty.
+// stores (a missing file gives an empty record); the group is always empty. Groups "J1" and "J2"
+// of the conditions take the teams of the new schedule.
 void SetKaisaikai(WorkingDocument& doc, const ProgramPaths& paths, int32_t round);
 // Recomputes the frame of the single list (saving flag on meanwhile).
 void UpdateSingleFrame(WorkingDocument& doc);
 
-// Opens a data file (blnData) or condition file into the document. A wrong kind of file changes
-// nothing; a file that does not read leaves the document reset (new document, or default
-// conditions). blnMessages false suppresses this function's own boxes (batch runs).
+// Opens a data file (blnData) or condition file into the document. The file is read over a new
+// document (or over default conditions) and replaces the document (or its conditions) only when
+// it reads: a wrong kind of file or one that does not read changes nothing. blnMessages false
+// suppresses this function's own boxes (batch runs).
 bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString& path, bool blnData,
                  bool blnMessages, RunControl* control = nullptr);
 // Writes the document (blnData) or its conditions; a data-file save makes path the document's.

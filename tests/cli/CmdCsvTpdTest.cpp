@@ -1,4 +1,6 @@
 // kestrel-cli csv2tpd and tpd2csv: a CSV list into a new data file and back.
+#include <QRegularExpression>
+
 #include "CliTestSupport.h"
 
 using namespace kestrel;
@@ -34,6 +36,21 @@ TEST_F(CmdCsvTpd, RoundTripKeepsSinglesAndOrderAndTakesTheRoundFromTheName) {
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(ReadCsv(back), m_rows);
     EXPECT_EQ(ReadBytes(back), ReadBytes(csv));
+}
+
+TEST_F(CmdCsvTpd, GroupsJ1AndJ2TakeTheTeamsOfTheRoundsSchedule) {
+    // Round 1555 of the bundled data: all six teams play in J1 that year.
+    const QString tpd = Path("doc.tpd");
+    const CliRun run = Run({"csv2tpd", WriteCsv("KST-1555.csv", m_rows), "-o", tpd});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = ReadTpdLines(tpd);
+    for (const char* start :
+         {"Honmei.1 = 1|1|6|6|111111|", "Honmei.2 = 1|1|6|6|000000|", "Ninki.1 = 1|1|4|4|111111|",
+          "Ninki.2 = 1|1|4|4|000000|", "Mark.1 = 1|1|4|4|111111|", "Mark.2 = 1|1|4|4|000000|"}) {
+        EXPECT_EQ(lines.filter(QRegularExpression("^" + QRegularExpression::escape(start))).size(),
+                  1)
+            << start;
+    }
 }
 
 TEST_F(CmdCsvTpd, NameWithoutRoundGivesRoundZero) {

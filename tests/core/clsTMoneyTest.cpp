@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "MessageCollector.h"
 #include "core/UserVoteRateModel.h"
 #include "core/clsTMoney.h"
 
@@ -64,6 +65,22 @@ TEST(clsTMoney, SlotWithoutVotesGivesZeroRatesAndFullMiss) {
     // Grade 2: only the term that misses slot 5 survives.
     // P = 100 x 40^5 = 1.024e10; 2e13 / P = 1953.125 -> 1953.
     EXPECT_EQ(money.GetMoney2(L(3, 3, 3, 3, 3, 3)), Money::FromInt(1953));
+}
+
+TEST(clsTMoney, NegativeVoteCountsGiveNoEstimateAndNoMessage) {
+    test::CollectedMessages messages;
+    clsTMoney money;
+    // Class 0 has a negative count: its rate is -12.5 % in every slot.
+    money.SetVote(SameEverySlot({-10, 20, 30, 40}));
+    const clsTNumber::LongKousei k = L(0, 1, 1, 1, 1, 1);
+    int32_t no = 0;
+    clsTNumber().LongToNo(k, no);
+    const Money estimates[] = {money.GetMoney1(k),    money.GetMoney2(k),    money.GetMoney3(k),
+                               money.GetMoney1No(no), money.GetMoney2No(no), money.GetMoney3No(no)};
+    for (const Money m : estimates) {
+        EXPECT_EQ(m, Money());
+    }
+    EXPECT_EQ(messages.Count(), 0u);
 }
 
 TEST(clsTMoney, EstimatesOnARealSizedVoteStatus) {

@@ -284,12 +284,28 @@ TEST(TpdValues, GroupsNeedTheirFieldsAndReplaceWholly) {
     EXPECT_EQ(group, kept);
 }
 
-TEST(TpdValues, LineBreaksInNotesCannotBreakTheFile) {
-    DocumentRecord doc;
-    doc.Conditions.Honmei[4].RowNotes[1] = QStringLiteral("a\r\n<SingleData>\nb");
-    DocumentRecord back;
-    ASSERT_TRUE(clsTFileTPD::ParseText(clsTFileTPD::BuildText(true, doc), back));
-    EXPECT_EQ(back.Conditions.Honmei[4].RowNotes[1], QStringLiteral("a  <SingleData> b"));
+TEST(TpdValues, LineBreaksAndSeparatorsInNotesCannotBreakTheFile) {
+    // A note as typed and as it reads back; the notes beside it keep their rows.
+    const struct {
+        const char16_t* typed;
+        const char16_t* back;
+    } cases[] = {
+        {u"a\r\n<SingleData>\nb", u"a  <SingleData> b"},
+        {u"1,2", u"1，2"},
+        {u"x|y|1", u"x｜y｜1"},
+        {u",|", u"，｜"},
+    };
+    for (const auto& c : cases) {
+        DocumentRecord doc;
+        doc.Conditions.Honmei[4].RowNotes[1] = QString::fromUtf16(c.typed);
+        doc.Conditions.Honmei[4].RowNotes[2] = QStringLiteral("next");
+        DocumentRecord back;
+        ASSERT_TRUE(clsTFileTPD::ParseText(clsTFileTPD::BuildText(true, doc), back));
+        const auto& notes = back.Conditions.Honmei[4].RowNotes;
+        EXPECT_EQ(notes[1], QString::fromUtf16(c.back));
+        EXPECT_EQ(notes[2], QStringLiteral("next"));
+        EXPECT_EQ(notes[5], QString());
+    }
 }
 
 TEST(TpdValues, ScoreGridExtraGroupsAreIgnoredMissingOnesFail) {

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <mutex>
+#include <new>
+#include <numeric>
 #include <set>
+#include <stdexcept>
 
 #include "EngineTestSupport.h"
 #include "MessageCollector.h"
@@ -210,6 +214,44 @@ TEST_F(FrameTest, OutOfRangeSinglesAreRefused) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(messages[0].title.endsWith(QStringLiteral("/ clsTMsEngine / EngineRun")));
+}
+
+// A failure inside a run is shown with the program's own description and number, never with the
+// library's exception text.
+TEST_F(FrameTest, FailuresShowTheProgramsDescriptionOfTheError) {
+    const struct {
+        int method;
+        std::function<void()> fail;
+        const char* title;
+        const char* text;
+    } cases[] = {
+        {1, [] { throw std::bad_alloc(); }, "MsEngine Err", "メモリが不足しています。 ( 7 )"},
+        {2, [] { throw std::bad_alloc(); }, "Cache Initialize Err",
+         "メモリが不足しています。 ( 7 )"},
+        {1, [] { throw std::out_of_range("vector::at"); }, "MsEngine Err",
+         "インデックスが有効範囲にありません。 ( 9 )"},
+        {1, [] { throw std::overflow_error("big"); }, "MsEngine Err",
+         "オーバーフローしました。 ( 6 )"},
+        {1, [] { throw std::runtime_error("odd"); }, "MsEngine Err", "内部エラーです。 ( 51 )"},
+    };
+    for (const auto& c : cases) {
+        m_messages.Clear();
+        m_control.onProgress = [&c](int value, int) {
+            if (value > 0) {
+                c.fail();
+            }
+        };
+        // Every single: the fast engine reports progress once it rescans.
+        std::vector<int32_t> list(4096);
+        std::iota(list.begin(), list.end(), 0);
+        m_frame.EngineRun(list, Settings(c.method), m_marks, m_tousen);
+        EXPECT_FALSE(m_frame.Run());
+        const auto messages = m_messages.Messages();
+        ASSERT_EQ(messages.size(), 1u) << c.text;
+        EXPECT_EQ(messages[0].icon, MessageIcon::Error);
+        EXPECT_EQ(messages[0].title.toStdString(), c.title);
+        EXPECT_EQ(messages[0].text.toStdString(), c.text);
+    }
 }
 
 TEST(EngineSettings, DefaultsAndRanges) {

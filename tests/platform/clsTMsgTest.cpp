@@ -41,19 +41,26 @@ TEST_F(clsTMsgTest, SeparatorIs55Dashes) {
     EXPECT_EQ(m_log.Lines(), (QStringList{"x" + QString(55, '-'), ""}));
 }
 
-TEST_F(clsTMsgTest, TimePrefixCountsWholeSecondsSinceCls) {
-    m_clock->Advance(7000);
+TEST_F(clsTMsgTest, TimePrefixRoundsTheSecondsSinceClsToAtLeastFourDigits) {
+    // Milliseconds since Cls and the prefix: seconds rounded half away from zero.
+    const struct {
+        int64_t ms;
+        const char* prefix;
+    } cases[] = {{0, "0000 "},    {499, "0000 "},  {500, "0001 "},       {2500, "0003 "},
+                 {3499, "0003 "}, {3500, "0004 "}, {12345000, "12345 "}, {12345499, "12345 "}};
+    for (const auto& c : cases) {
+        m_clock->Advance(7000);
+        m_log.Cls();
+        m_clock->Advance(c.ms);
+        EXPECT_EQ(m_log.TimePrefix(), QString::fromLatin1(c.prefix)) << c.ms;
+    }
     m_log.Cls();
-    EXPECT_EQ(m_log.TimePrefix(), "0000 ");
-    m_clock->Advance(999);
-    EXPECT_EQ(m_log.TimePrefix(), "0000 ");
-    m_clock->Advance(2501);
-    EXPECT_EQ(m_log.TimePrefix(), "0003 ");
+    m_clock->Advance(3500);
     m_log.Msg("a", true, true);
     m_log.Msg("b", true, false);
     m_clock->Advance(12345000 - 3500);
     m_log.Msg("c", false, true);
-    EXPECT_EQ(m_log.Lines(), (QStringList{"0003 a", "b", "12345 c"}));
+    EXPECT_EQ(m_log.Lines(), (QStringList{"0004 a", "b", "12345 c"}));
     m_log.Cls();
     m_log.Msg("d", true, true);
     EXPECT_EQ(m_log.Lines(), (QStringList{"0000 d", ""}));

@@ -295,6 +295,11 @@ TEST_F(ResultPanel, ClearEmptiesEverything) {
     EXPECT_EQ(panel.MarkGrid().CellText(0, 0), "");
     EXPECT_EQ(panel.KakuteiTable().CellText(2, 6), "");
     EXPECT_TRUE(panel.PageGrid().IsBlank(0));
+    // The marks are gone, so the reveal starts over: the panel no longer reports a full result.
+    EXPECT_EQ(panel.RevealCount(), 0);
+    EXPECT_FALSE(panel.FullResult());
+    panel.SetNextData();
+    EXPECT_EQ(panel.RevealCount(), 1);
     std::vector<int32_t> list = {1};
     EXPECT_FALSE(panel.GradeSort(list, true));
 }

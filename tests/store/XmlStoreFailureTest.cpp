@@ -130,7 +130,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"bad_count.xml", Kind::Vote, MessageIcon::Error, kMismatch},
                       BadCase{"bad_date.xml", Kind::Result, MessageIcon::Error, kMismatch},
                       BadCase{"not_sjis.xml", Kind::Schedule, MessageIcon::Warning, QString()},
-                      BadCase{"not_sjis.xml", Kind::Vote, MessageIcon::Warning, QString()}));
+                      BadCase{"not_sjis.xml", Kind::Vote, MessageIcon::Warning, QString()},
+                      // Votes and sales are never negative.
+                      BadCase{"negative_count.xml", Kind::Vote, MessageIcon::Warning, kBad},
+                      BadCase{"negative_sale.xml", Kind::Vote, MessageIcon::Warning, kBad}));
 
 class XmlStoreText : public ::testing::Test {
 protected:

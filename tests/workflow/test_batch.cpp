@@ -110,7 +110,8 @@ TEST_F(BatchRunTest, CancelDuringARowKeepsItsFileAndProcessesNoFurtherRows) {
         }
     });
     batch.Run(m_doc, m_driver, m_paths, m_control);
-    EXPECT_EQ(batch.Rows()[0].State, QStringLiteral("失敗"));
+    // Nothing was saved, so the row waits for the next run.
+    EXPECT_TRUE(batch.Rows()[0].State.isEmpty());
     QFile after(a);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), bytesBefore); // the cancelled row's file is not overwritten
@@ -118,6 +119,36 @@ TEST_F(BatchRunTest, CancelDuringARowKeepsItsFileAndProcessesNoFurtherRows) {
     EXPECT_EQ(Saved(b).SingleCount(), 0); // untouched
     batch.Cancel();                       // not running: nothing happens
     EXPECT_FALSE(batch.Running());
+
+    batch.SetRowObserver({});
+    batch.Run(m_doc, m_driver, m_paths, m_control);
+    EXPECT_EQ(batch.Rows()[0].State, QStringLiteral("成功"));
+    EXPECT_EQ(batch.Rows()[1].State, QStringLiteral("成功"));
+    EXPECT_GT(Saved(a).SingleCount(), 0);
+}
+
+TEST_F(BatchRunTest, CancelAfterTheEngineConfirmedACoveringSavesThatCovering) {
+    const QString a = Document(QStringLiteral("a.tpd"), 2); // trial engine
+    const QString b = Document(QStringLiteral("b.tpd"), 2);
+    BatchRun batch;
+    batch.AddFile(a);
+    batch.AddFile(b);
+    clsTMsg& log = m_driver.Reduction().Log();
+    log.SetObserver([&](clsTMsg::Change change) {
+        if (change == clsTMsg::Change::Lines && batch.Running() &&
+            log.Text().contains(QStringLiteral("確定"))) {
+            batch.Cancel();
+        }
+    });
+    batch.Run(m_doc, m_driver, m_paths, m_control);
+    log.SetObserver({});
+    EXPECT_EQ(batch.Rows()[0].State, QStringLiteral("成功"));
+    EXPECT_TRUE(batch.Rows()[1].State.isEmpty());
+    const DocumentRecord saved = Saved(a);
+    ASSERT_GT(saved.SingleCount(), 0);
+    EXPECT_EQ(saved.MsTousen[0], 64);
+    EXPECT_EQ(saved.MsTousen[4], 64); // every single of the multi within one slot: a covering
+    EXPECT_EQ(Saved(b).SingleCount(), 0);
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "MessageCollector.h"
 #include "ReductionTestUtil.h"
 #include "documents/clsTFileTPD.h"
 #include "platform/TextFile.h"
+#include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"
 #include "workflow/WorkingDocument.h"
 
@@ -177,7 +180,7 @@ TEST_F(WorkingDocumentFileTest, SaveTakesThePathAndCaptionAndConditionFilesOnlyC
     EXPECT_EQ(other.FilePath, Path(QStringLiteral("KST-057.tpd")));
 }
 
-TEST_F(WorkingDocumentFileTest, WrongKindChangesNothingAndUnreadableFileLeavesANewDocument) {
+TEST_F(WorkingDocumentFileTest, WrongKindOrUnreadableFileChangesNothing) {
     WorkingDocument source = ListDocument({1, 2});
     ASSERT_TRUE(FileSaveTPD(source, Path(QStringLiteral("a.tpd")), true));
     ASSERT_TRUE(FileSaveTPD(source, Path(QStringLiteral("a.tpj")), false));
@@ -206,14 +209,103 @@ TEST_F(WorkingDocumentFileTest, WrongKindChangesNothingAndUnreadableFileLeavesAN
     file.resize(0);
     file.write(bytes);
     file.close();
+    // A condition file whose group line does not read.
+    QString conditions;
+    ASSERT_TRUE(TextFile::Read(Path(QStringLiteral("a.tpj")), conditions));
+    conditions.replace(QStringLiteral("Honmei.3 = 1|1|6|6|"),
+                       QStringLiteral("Honmei.3 = 1|1|x|6|"));
+    ASSERT_TRUE(TextFile::Write(Path(QStringLiteral("a.tpj")), conditions));
+
+    // Neither takes the user's unsaved work with it: document, conditions and path stay.
     test::CollectedMessages messages;
     doc.FilePath = Path(QStringLiteral("mine.tpd"));
-    EXPECT_FALSE(FileLoadTPD(doc, m_paths, Path(QStringLiteral("a.tpd")), true, true));
-    EXPECT_TRUE(doc.Record.Singles.empty());
-    EXPECT_TRUE(doc.FilePath.isEmpty());
-    EXPECT_EQ(doc.Record.Kaisaikai, 8);
-    ASSERT_GE(messages.Count(), 1u);
-    EXPECT_EQ(messages.Last().text, QStringLiteral("ファイルの読込に失敗しました。"));
+    doc.Record.Multi = test::FullMulti();
+    doc.Record.Conditions.MachigaiType = 2;
+    doc.Record.Conditions.Mark[7].Cells[3][1] = kCellCross;
+    const WorkingDocument before = doc;
+    for (const bool data : {true, false}) {
+        const QString file = Path(data ? QStringLiteral("a.tpd") : QStringLiteral("a.tpj"));
+        EXPECT_FALSE(FileLoadTPD(doc, m_paths, file, data, true));
+        EXPECT_EQ(clsTFileTPD::BuildText(true, doc.Record),
+                  clsTFileTPD::BuildText(true, before.Record))
+            << data;
+        EXPECT_EQ(doc.FilePath, before.FilePath);
+        EXPECT_EQ(messages.Last().text, QStringLiteral("ファイルの読込に失敗しました。"));
+    }
+}
+
+// Round 30 with a J1 team in slot 1, a J2 team in slot 2 and a team of neither in slot 3; the
+// league lists of its year name them.
+class J1J2GroupTest : public WorkingDocumentFileTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ProgramPaths::EnsureFolder(m_paths.SysData()));
+        ASSERT_TRUE(TextFile::Write(m_paths.SysDataFile(QStringLiteral("J1J2.dat")),
+                                    QStringLiteral("2025J1 = 鹿島,浦和\r\n2025J2 = 札幌\r\n")));
+        ScheduleRecord schedule;
+        schedule.Kaisaikai = 30;
+        const char* teams[] = {"鹿島", "札幌", "水戸", "", "", ""};
+        for (int t = 0; t < 6; ++t) {
+            schedule.Slots[static_cast<size_t>(t)].Team = QString::fromUtf8(teams[t]);
+            schedule.Slots[static_cast<size_t>(t)].GameDate =
+                *DateTime::FromParts(2025, 5, 17, 0, 0);
+        }
+        clsXmlSchedule store(m_paths);
+        store.SetSchedule(schedule);
+        ASSERT_TRUE(store.XmlSave(store.GetFileName(30, QString())));
+    }
+
+    static void ExpectAssigned(const ConditionSet& c, const char* step) {
+        const std::array<bool, 6> j1 = {true, false, false, false, false, false};
+        const std::array<bool, 6> j2 = {false, true, false, false, false, false};
+        for (const ConditionKind kind :
+             {ConditionKind::Honmei, ConditionKind::Ninki, ConditionKind::Mark}) {
+            EXPECT_EQ(c.Groups(kind)[ConditionSet::kJ1Group].GameFlg, j1) << step;
+            EXPECT_EQ(c.Groups(kind)[ConditionSet::kJ2Group].GameFlg, j2) << step;
+            EXPECT_EQ(c.Groups(kind)[0].GameFlg, (std::array<bool, 6>{1, 1, 1, 1, 1, 1})) << step;
+        }
+    }
+};
+
+TEST_F(J1J2GroupTest, EveryResetAndRoundChangeTicksTheRoundsJ1AndJ2Teams) {
+    const QString csv = Path(QStringLiteral("KST-030.csv"));
+    ASSERT_TRUE(QFile::copy(Fixture("good.csv"), csv));
+    // A condition file written before the groups were stored: the reset conditions stand.
+    QString text = clsTFileTPD::BuildText(false, DocumentRecord());
+    QStringList kept;
+    for (const QString& line : text.split(QStringLiteral("\r\n"))) {
+        if (!line.contains(QRegularExpression(QStringLiteral("^(Honmei|Ninki|Mark)\\.[12] ")))) {
+            kept << line;
+        }
+    }
+    const QString tpj = Path(QStringLiteral("old.tpj"));
+    ASSERT_TRUE(TextFile::Write(tpj, kept.join(QStringLiteral("\r\n"))));
+
+    const struct {
+        const char* step;
+        std::function<bool(WorkingDocument&)> run;
+    } steps[] = {
+        {"round change",
+         [&](WorkingDocument& d) {
+             SetKaisaikai(d, m_paths, 30);
+             return true;
+         }},
+        {"new document",
+         [&](WorkingDocument& d) {
+             NewDocument(d, m_paths);
+             return true;
+         }},
+        {"CSV opened", [&](WorkingDocument& d) { return CsvOpen(d, m_paths, csv); }},
+        {"condition file",
+         [&](WorkingDocument& d) { return FileLoadTPD(d, m_paths, tpj, false, true); }},
+    };
+    for (const auto& step : steps) {
+        WorkingDocument doc;
+        SetKaisaikai(doc, m_paths, 30);
+        doc.Record.Conditions = ConditionSet(); // groups "J1" and "J2" count no team
+        ASSERT_TRUE(step.run(doc)) << step.step;
+        ExpectAssigned(doc.Record.Conditions, step.step);
+    }
 }
 
 VoteRecord VoteWithSales(int32_t round, int64_t sales, DateTime asOf) {
