@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "cli/Commands.h"
+#include "cli/StopWatcher.h"
 #include "platform/ErrorReporter.h"
 #include "platform/RandomSource.h"
 #include "platform/UserPrompt.h"
@@ -25,7 +26,7 @@ const CommandEntry kCommands[] = {
     {"tousen", "tousen CANDIDATES.csv LIST.csv", CmdTousen},
     {"grade", "grade IN.tpd [--result FILE.xml] [--reveal N]", CmdGrade},
     {"search", "search IN.tpd [-o OUT.tpd] [--stop-after S]", CmdSearch},
-    {"batch", "batch FILE.tpd...", CmdBatch},
+    {"batch", "batch FILE.tpd... [--stop-after S]", CmdBatch},
     {"csv2tpd", "csv2tpd IN.csv -o OUT.tpd", CmdCsv2Tpd},
     {"tpd2csv", "tpd2csv IN.tpd -o OUT.csv", CmdTpd2Csv},
     {"compress",
@@ -56,6 +57,7 @@ void PrintHelp(FILE* out) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    StopWatcher::Install();
     SetMessageSink(std::make_shared<StderrSink>());
     SetUserPrompt(std::make_shared<FixedPrompt>(PromptAnswer::Yes));
 

@@ -26,4 +26,15 @@ TpdParseError TpdParseError::Text(const QString& text) {
     return TpdParseError{text, 0};
 }
 
+QString TpdParseError::Where(const QString& fileName) const {
+    QString text = fileName;
+    if (line > 0) {
+        text += QStringLiteral(": ") + QString::number(line) + QStringLiteral("行目");
+    }
+    if (!key.isEmpty()) {
+        text += QStringLiteral(": ") + key;
+    }
+    return text;
+}
+
 } // namespace kestrel

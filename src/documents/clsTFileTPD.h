@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "platform/ErrorReporter.h"
-#include "platform/RunControl.h"
 #include "documents/DocumentRecord.h"
 #include "documents/TpdParseError.h"
+#include "platform/ErrorReporter.h"
+#include "platform/RunControl.h"
 
 namespace kestrel {
 

@@ -12,8 +12,12 @@ bool InRange(int32_t value, int32_t low, int32_t high) {
 
 } // namespace
 
+bool IsKnownMethod(int method) {
+    return InRange(method, 0, EngineSettings::kMaxMethod);
+}
+
 bool EngineSettings::IsValid() const {
-    return InRange(MsEngine, 0, kMaxMethod) && InRange(BeginCount, kMinCount, kMaxCount) &&
+    return IsKnownMethod(MsEngine) && InRange(BeginCount, kMinCount, kMaxCount) &&
            InRange(EndCount, kMinCount, kMaxCount) && InRange(EndTime, 0, kMaxTime) &&
            InRange(SeBeginCount, kMinCount, kMaxCount) && InRange(SeEndTime, 0, kMaxTime) &&
            InRange(ChushutsuCount, kMinCount, kMaxCount) &&
@@ -22,7 +26,8 @@ bool EngineSettings::IsValid() const {
 
 EngineSettings EngineSettings::Normalized() const {
     EngineSettings s = *this;
-    s.MsEngine = std::clamp(MsEngine, 0, kMaxMethod);
+    // An unknown method compresses nothing, like method 0.
+    s.MsEngine = IsKnownMethod(MsEngine) ? MsEngine : 0;
     s.BeginCount = std::clamp(BeginCount, kMinCount, kMaxCount);
     s.EndCount = std::clamp(EndCount, kMinCount, kMaxCount);
     s.EndTime = std::clamp(EndTime, 0, kMaxTime);

@@ -36,4 +36,8 @@ struct EngineSettings {
     bool operator==(const EngineSettings&) const = default;
 };
 
+// True when the number names a compression method this program has (see MsEngine). Documents
+// with another method are refused at load, and a run given one compresses nothing.
+bool IsKnownMethod(int method);
+
 } // namespace kestrel

@@ -33,7 +33,7 @@ QString clsTMsEngine::MethodCaption(int32_t msEngine) {
         QStringLiteral("３等保証　試行検索エンジン"),
         QStringLiteral("保証無し　口数最適化エンジン"),
     };
-    return msEngine >= 0 && msEngine <= EngineSettings::kMaxMethod ? captions[msEngine] : QString();
+    return IsKnownMethod(msEngine) ? captions[msEngine] : QString();
 }
 
 QString clsTMsEngine::ChushutsuCaption(int32_t chushutsuType) {

@@ -5,6 +5,14 @@ namespace kestrel {
 const QString BatchRun::kStateRunning = QStringLiteral("実行中");
 const QString BatchRun::kStateDone = QStringLiteral("成功");
 const QString BatchRun::kStateFailed = QStringLiteral("失敗");
+namespace {
+
+const QString kCancelledReason =
+    QStringLiteral("検索が中止されたため、ファイルは保存していません。");
+const QString kSaveFailedReason = QStringLiteral("ファイルの保存に失敗しました。");
+
+} // namespace
+
 const QString BatchRun::kBusyText =
     QStringLiteral("現在処理を実行中です。連続実行処理を終了させて下さい。");
 
@@ -60,18 +68,30 @@ void BatchRun::Run(WorkingDocument& doc, SearchDriver& driver, const ProgramPath
         control.Reset();
         SetState(i, kStateRunning);
         const QString path = m_rows[static_cast<size_t>(i)].Path;
-        if (!FileLoadTPD(doc, paths, path, true, false)) {
+        QString reason;
+        if (!FileLoadTPD(doc, paths, path, true, false, nullptr, &reason)) {
+            m_rows[static_cast<size_t>(i)].Reason = reason;
             SetState(i, kStateFailed);
             continue;
         }
         driver.Search(doc, control);
-        if (!m_running.load()) {
+        // A stop pressed before the search had any single (during the reduction) would save
+        // an empty list over the file's own.
+        if (!m_running.load() || (control.stop && doc.Record.Singles.empty())) {
             // Cancelled during this row's search: its result is partial (a cancelled reduction
             // leaves no singles at all), so the file keeps what it held before.
+            m_rows[static_cast<size_t>(i)].Reason = kCancelledReason;
             SetState(i, kStateFailed);
-            break;
+            if (!m_running.load()) {
+                break;
+            }
+            continue;
         }
-        SetState(i, FileSaveTPD(doc, path, true) ? kStateDone : kStateFailed);
+        const bool saved = FileSaveTPD(doc, path, true);
+        if (!saved) {
+            m_rows[static_cast<size_t>(i)].Reason = kSaveFailedReason;
+        }
+        SetState(i, saved ? kStateDone : kStateFailed);
     }
     m_driver = nullptr;
     m_control = nullptr;

@@ -1,16 +1,18 @@
 #include "workflow/WorkingDocument.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <array>
 
+#include "core/SingleListCsv.h"
 #include "core/clsTNumber.h"
 #include "core/clsTSingleFrame.h"
-#include "platform/ErrorReporter.h"
-#include "platform/VbFormat.h"
-#include "platform/Version.h"
 #include "documents/clsTClipImport.h"
 #include "documents/clsTFileCSV.h"
 #include "documents/clsTFileTPD.h"
+#include "platform/ErrorReporter.h"
+#include "platform/VbFormat.h"
+#include "platform/Version.h"
 #include "store/clsXmlResult.h"
 #include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"
@@ -132,15 +134,27 @@ void UpdateSingleFrame(WorkingDocument& doc) {
 }
 
 bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString& path, bool blnData,
-                 bool blnMessages, RunControl* control) {
+                 bool blnMessages, RunControl* control, QString* reason) {
     clsTFileTPD file(control);
     int32_t dataVersion = 0;
-    if (!file.DataTypeCheck(path, blnData, dataVersion)) {
+    // The program's own message, then a line naming the file, line and key at fault.
+    const auto fail = [&](const QString& title, const QString& text) {
+        const QString where = file.LastError().Where(QDir::toNativeSeparators(path));
+        if (reason) {
+            *reason = text + QLatin1Char('\n') + where;
+        }
         if (blnMessages) {
-            ShowMessage(MessageIcon::Warning, clsTFileTPD::kWrongTypeTitle,
-                        clsTFileTPD::kWrongTypeText);
+            ShowMessage(MessageIcon::Warning, title, text + QLatin1Char('\n') + where);
         }
         return false;
+    };
+    if (!file.DataTypeCheck(path, blnData, dataVersion)) {
+        // A file that could not be read at all (missing, too big, not Shift_JIS) is a failed
+        // load, not a file of another kind.
+        if (!file.LastError().description.isEmpty()) {
+            return fail(Product(), clsTFileTPD::kLoadFailedText);
+        }
+        return fail(clsTFileTPD::kWrongTypeTitle, clsTFileTPD::kWrongTypeText);
     }
     if (blnData) {
         NewDocument(doc);
@@ -155,10 +169,7 @@ bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString&
     const bool ok = file.Load(path, copy);
     doc.Saving = false;
     if (!ok) {
-        if (blnMessages) {
-            ShowMessage(MessageIcon::Warning, Product(), clsTFileTPD::kLoadFailedText);
-        }
-        return false;
+        return fail(Product(), clsTFileTPD::kLoadFailedText);
     }
     if (!blnData) {
         doc.Record.Conditions = copy.Conditions;
@@ -323,6 +334,11 @@ bool CsvDel(WorkingDocument& doc, const QString& path, RunControl* control) {
 bool ClipImport(WorkingDocument& doc, const QString& text) {
     std::vector<int32_t> singles = clsTClipImport::Import(text);
     if (singles.empty()) {
+        return false;
+    }
+    // A list no data file could hold is refused before it replaces anything.
+    if (singles.size() > size_t{SingleListCsv::kMaxSingles}) {
+        ShowMessage(MessageIcon::Warning, Product(), SingleListCsv::TooManyText(singles.size()));
         return false;
     }
     const auto count = static_cast<int64_t>(singles.size());

@@ -7,10 +7,10 @@
 
 #include "core/ResultRecord.h"
 #include "core/ScheduleRecord.h"
+#include "documents/DocumentRecord.h"
 #include "platform/ProgramPaths.h"
 #include "platform/RunControl.h"
 #include "platform/UserPrompt.h"
-#include "documents/DocumentRecord.h"
 
 namespace kestrel {
 
@@ -62,9 +62,11 @@ void UpdateSingleFrame(WorkingDocument& doc);
 
 // Opens a data file (blnData) or condition file into the document. A wrong kind of file changes
 // nothing; a file that does not read leaves the document reset (new document, or default
-// conditions). blnMessages false suppresses this function's own boxes (batch runs).
+// conditions). blnMessages false suppresses this function's own boxes (batch runs). On failure
+// reason (when given) receives the box's text: the message, then a line naming the file, the
+// line number and the key or block at fault.
 bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString& path, bool blnData,
-                 bool blnMessages, RunControl* control = nullptr);
+                 bool blnMessages, RunControl* control = nullptr, QString* reason = nullptr);
 // Writes the document (blnData) or its conditions; a data-file save makes path the document's.
 bool FileSaveTPD(WorkingDocument& doc, const QString& path, bool blnData, bool blnReport = true,
                  RunControl* control = nullptr);
