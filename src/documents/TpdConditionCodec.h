@@ -3,10 +3,10 @@
 #include <QString>
 #include <QStringView>
 
-#include "documents/TpdParseError.h"
 #include "reduction/ConditionGroup.h"
 #include "reduction/ConditionKind.h"
 #include "reduction/TenshoGrid.h"
+#include "documents/TpdParseError.h"
 
 namespace kestrel {
 

@@ -1,9 +1,9 @@
 #include "documents/TpdTextWriter.h"
 
+#include "platform/Version.h"
 #include "documents/TpdConditionCodec.h"
 #include "documents/TpdFormat.h"
 #include "documents/TpdValueCodec.h"
-#include "platform/Version.h"
 #include "store/clsXmlVote.h"
 
 namespace kestrel {

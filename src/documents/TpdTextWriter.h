@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "documents/DocumentRecord.h"
 #include "platform/RunControl.h"
+#include "documents/DocumentRecord.h"
 
 namespace kestrel {
 

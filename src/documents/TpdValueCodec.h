@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/MarkTable.h"
-#include "documents/TpdParseError.h"
 #include "platform/Money.h"
+#include "documents/TpdParseError.h"
 
 namespace kestrel {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/ScheduleRecord.h"
-#include "documents/DocumentRecord.h"
 #include "reduction/ConditionSet.h"
+#include "documents/DocumentRecord.h"
 
 namespace kestrel {
 

@@ -6,8 +6,8 @@
 #include "engines/clsTMsEngine.h"
 #include "platform/Clock.h"
 #include "platform/RunControl.h"
-#include "reduction/clsTX.h"
 #include "workflow/WorkingDocument.h"
+#include "reduction/clsTX.h"
 
 namespace kestrel {
 
