@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "documents/DocumentRecord.h"
-#include "documents/TpdParseError.h"
 #include "platform/ErrorReporter.h"
 #include "platform/RunControl.h"
+#include "documents/DocumentRecord.h"
+#include "documents/TpdParseError.h"
 
 namespace kestrel {
 
