@@ -143,7 +143,13 @@ bool SingleListCsv::Read(const QString& path, std::vector<int32_t>& lngSingle, Q
                          const RunControl* control) {
     QString text;
     QString reason;
-    if (!TextFile::Read(path, text, &reason) || !ParseText(text, lngSingle, &reason, control)) {
+    bool cut = false;
+    const bool read = TextFile::Read(path, text, &reason, &cut);
+    if (cut) {
+        // The line the NUL byte cut keeps a NUL, so it is reported rather than skipped.
+        text += QChar(0);
+    }
+    if (!read || !ParseText(text, lngSingle, &reason, control)) {
         if (error) {
             *error = path + QStringLiteral("\r\n") + reason;
         }
