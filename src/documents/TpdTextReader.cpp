@@ -248,7 +248,7 @@ bool TpdTextReader::EndVoteBlock() {
     case XmlReadStatus::BadValue:
         break;
     }
-    return Fail(TpdParseError{fieldError.description, fieldError.number});
+    return Fail(TpdParseError{fieldError.description, fieldError.number, 0, QString()});
 }
 
 bool TpdTextReader::TakeKey(const QString& key, QStringView value) {

@@ -22,7 +22,7 @@ bool BatchRun::AddFile(const QString& path) {
             return false;
         }
     }
-    m_rows.push_back(Row{path, QString()});
+    m_rows.push_back(Row{path, QString(), QString()});
     return true;
 }
 
