@@ -37,16 +37,17 @@ XmlStoreFile::ReadResult XmlStoreFile::ReadForLoad(const QString& path, QString&
         return ReadResult::Missing;
     }
     if (info.size() > kMaxBytes) {
-        reporter.Report(kLoad, kBadXml + QStringLiteral("\r\n") + path + QStringLiteral("\r\n") +
-                                   QStringLiteral("ファイルが大きすぎます（%1バイト、上限%2バイト）。")
-                                       .arg(info.size())
-                                       .arg(kMaxBytes));
+        reporter.Report(kLoad,
+                        kBadXml + QStringLiteral("\r\n") + path + QStringLiteral("\r\n") +
+                            QStringLiteral("ファイルが大きすぎます（%1バイト、上限%2バイト）。")
+                                .arg(info.size())
+                                .arg(kMaxBytes));
         return ReadResult::Failed;
     }
     QString reason;
     if (!TextFile::Read(path, text, &reason)) {
-        reporter.Report(kLoad, kBadXml + QStringLiteral("\r\n") + path + QStringLiteral("\r\n") +
-                                   reason);
+        reporter.Report(kLoad,
+                        kBadXml + QStringLiteral("\r\n") + path + QStringLiteral("\r\n") + reason);
         return ReadResult::Failed;
     }
     return ReadResult::Ok;
