@@ -117,6 +117,10 @@ int CmdGrade(const CommandContext& context) {
     for (int i = 0; i < reveal; ++i) {
         panel.SetNextData();
     }
+    if (panel.ResultTempFailed()) {
+        // Grading with part of the hand-entered result would print wrong tables.
+        return 1;
+    }
     PrintTables(panel);
     return 0;
 }
