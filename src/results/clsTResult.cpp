@@ -55,6 +55,7 @@ void clsTResult::SetResultData(int32_t lngKaisaikai, const QString& strKumi,
     m_kumi = strKumi;
     m_result = result;
     m_reveal = 0;
+    m_tempFailedPath.clear(); // a new round setting reports a bad file again, once
     Rebuild(blnShowAll ? Reveal::All : Reveal::None);
 }
 

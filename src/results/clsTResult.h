@@ -135,8 +135,8 @@ private:
     clsTResultKakutei m_kakutei;
     clsTResultGrid m_grid;
     ErrorReporter m_error;
-    // The hand-entered result file whose read failed last; it is reported once, not on every
-    // rebuild of the marks.
+    // The hand-entered result file whose read failed since the round was set; it is reported
+    // once, not on every rebuild of the marks.
     mutable QString m_tempFailedPath;
 };
 
