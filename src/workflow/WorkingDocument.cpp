@@ -137,24 +137,32 @@ bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString&
                  bool blnMessages, RunControl* control, QString* reason) {
     clsTFileTPD file(control);
     int32_t dataVersion = 0;
-    // The program's own message, then a line naming the file, line and key at fault.
-    const auto fail = [&](const QString& title, const QString& text) {
-        const QString where = file.LastError().Where(QDir::toNativeSeparators(path));
+    const auto wrongKind = [&] {
         if (reason) {
-            *reason = text + QLatin1Char('\n') + where;
+            *reason = clsTFileTPD::kWrongTypeText;
         }
         if (blnMessages) {
-            ShowMessage(MessageIcon::Warning, title, text + QLatin1Char('\n') + where);
+            ShowMessage(MessageIcon::Warning, clsTFileTPD::kWrongTypeTitle,
+                        clsTFileTPD::kWrongTypeText);
+        }
+        return false;
+    };
+    // The program's own message, then a line naming the file, line and key at fault.
+    const auto loadFailed = [&] {
+        const QString text = clsTFileTPD::kLoadFailedText + QLatin1Char('\n') +
+                             file.LastError().Where(QDir::toNativeSeparators(path));
+        if (reason) {
+            *reason = text;
+        }
+        if (blnMessages) {
+            ShowMessage(MessageIcon::Warning, Product(), text);
         }
         return false;
     };
     if (!file.DataTypeCheck(path, blnData, dataVersion)) {
         // A file that could not be read at all (missing, too big, not Shift_JIS) is a failed
         // load, not a file of another kind.
-        if (!file.LastError().description.isEmpty()) {
-            return fail(Product(), clsTFileTPD::kLoadFailedText);
-        }
-        return fail(clsTFileTPD::kWrongTypeTitle, clsTFileTPD::kWrongTypeText);
+        return file.LastError().description.isEmpty() ? wrongKind() : loadFailed();
     }
     if (blnData) {
         NewDocument(doc);
@@ -169,7 +177,7 @@ bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString&
     const bool ok = file.Load(path, copy);
     doc.Saving = false;
     if (!ok) {
-        return fail(Product(), clsTFileTPD::kLoadFailedText);
+        return loadFailed();
     }
     if (!blnData) {
         doc.Record.Conditions = copy.Conditions;

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -213,7 +214,14 @@ TEST_F(WorkingDocumentFileTest, WrongKindChangesNothingAndUnreadableFileLeavesAN
     EXPECT_TRUE(doc.FilePath.isEmpty());
     EXPECT_EQ(doc.Record.Kaisaikai, 8);
     ASSERT_GE(messages.Count(), 1u);
-    EXPECT_EQ(messages.Last().text, QStringLiteral("ファイルの読込に失敗しました。"));
+    // The message, then the file, the line and the block the file ended in.
+    const QStringList text = messages.Last().text.split(QLatin1Char('\n'));
+    ASSERT_EQ(text.size(), 2) << messages.Last().text.toStdString();
+    EXPECT_EQ(text[0], QStringLiteral("ファイルの読込に失敗しました。"));
+    EXPECT_TRUE(text[1].startsWith(QDir::toNativeSeparators(Path(QStringLiteral("a.tpd"))) +
+                                   QStringLiteral(": ")))
+        << text[1].toStdString();
+    EXPECT_TRUE(text[1].endsWith(QStringLiteral("行目: <SingleData>"))) << text[1].toStdString();
 }
 
 VoteRecord VoteWithSales(int32_t round, int64_t sales, DateTime asOf) {
