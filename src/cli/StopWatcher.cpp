@@ -7,14 +7,15 @@ namespace kestrel::cli {
 
 namespace {
 
-volatile std::sig_atomic_t g_signals = 0;
+// Lock-free, so the handler may touch it and the watcher thread may read it.
+std::atomic<int> g_signals{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 // Async-signal-safe: a counter and, on the second signal, _exit.
 extern "C" void OnStopSignal(int) {
-    if (g_signals > 0) {
+    if (g_signals.fetch_add(1) > 0) {
         _exit(StopWatcher::kInterruptedStatus);
     }
-    g_signals = g_signals + 1;
 }
 
 constexpr auto kPollStep = std::chrono::milliseconds(20);
@@ -31,7 +32,7 @@ void StopWatcher::Install() {
 }
 
 bool StopWatcher::Interrupted() {
-    return g_signals > 0;
+    return g_signals.load() > 0;
 }
 
 StopWatcher::StopWatcher(std::function<void()> press, double stopAfter)
