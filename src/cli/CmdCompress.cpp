@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/StopWatcher.h"
 #include "core/MarkTable.h"
+#include "documents/TpdValueCodec.h"
+#include "documents/clsTFileCSV.h"
 #include "engines/EngineSettings.h"
 #include "engines/clsTMsEngine.h"
 #include "platform/RunControl.h"
 #include "platform/clsTMsg.h"
-#include "documents/TpdValueCodec.h"
-#include "documents/clsTFileCSV.h"
 #include "store/clsXmlVote.h"
 
 namespace kestrel::cli {
@@ -160,7 +161,16 @@ int CmdCompress(const CommandContext& context) {
     RunControl control;
     frame.Initialize(&log, &control);
     std::vector<int32_t> tousen;
-    frame.EngineRun(singles, o.settings, o.marks, tousen);
+    {
+        // Ctrl+C or SIGTERM presses stop: the engine ends with the list it has confirmed.
+        const StopWatcher watcher(
+            [&] {
+                control.stop = true;
+                frame.EngineStop();
+            },
+            -1.0);
+        frame.EngineRun(singles, o.settings, o.marks, tousen);
+    }
     if (!csv.CsvSave(o.output, singles)) {
         return 1;
     }
@@ -173,7 +183,7 @@ int CmdCompress(const CommandContext& context) {
         out += line + QLatin1Char('\n');
     }
     PrintOut(out + TousenLine(tousen));
-    return 0;
+    return StopWatcher::Interrupted() ? StopWatcher::kInterruptedStatus : 0;
 }
 
 } // namespace kestrel::cli

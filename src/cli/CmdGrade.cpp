@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileInfo>
 
 #include "cli/Commands.h"
@@ -17,13 +18,18 @@ const char* const kUsage = "grade IN.tpd [--result FILE.xml] [--reveal N]";
 bool LoadDocument(const QString& path, DocumentRecord& document) {
     clsTFileTPD file;
     int32_t version = 0;
-    if (!file.DataTypeCheck(path, true, version)) {
-        if (file.LastError().description.isEmpty()) {
-            PrintErr(clsTFileTPD::kWrongTypeTitle + ": " + clsTFileTPD::kWrongTypeText);
-        }
+    const bool typeOk = file.DataTypeCheck(path, true, version);
+    if (!typeOk && file.LastError().description.isEmpty()) {
+        PrintErr(clsTFileTPD::kWrongTypeTitle + ": " + clsTFileTPD::kWrongTypeText);
         return false;
     }
-    return file.Load(path, document);
+    if (!typeOk || !file.Load(path, document)) {
+        // The program's message, then the line naming the file, line and key at fault.
+        PrintErr(clsTFileTPD::kLoadFailedText);
+        PrintErr(file.LastError().Where(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return true;
 }
 
 // The given result file, or the round's stored result when there is one (an empty record, that
@@ -110,6 +116,10 @@ int CmdGrade(const CommandContext& context) {
     }
     for (int i = 0; i < reveal; ++i) {
         panel.SetNextData();
+    }
+    if (panel.ResultTempFailed()) {
+        // Grading with part of the hand-entered result would print wrong tables.
+        return 1;
     }
     PrintTables(panel);
     return 0;

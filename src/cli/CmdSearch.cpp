@@ -1,11 +1,7 @@
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
-
 #include <QFileInfo>
 
 #include "cli/Commands.h"
+#include "cli/StopWatcher.h"
 #include "workflow/SearchDriver.h"
 #include "workflow/WorkingDocument.h"
 
@@ -44,33 +40,19 @@ bool ParseArgs(const QStringList& args, SearchArgs& parsed) {
     return !parsed.in.isEmpty();
 }
 
-// Runs the search on a worker thread; the main thread presses stop after the given seconds.
+// Runs the search; the watcher presses stop after the given seconds or on Ctrl+C / SIGTERM.
 void RunSearch(SearchDriver& driver, WorkingDocument& doc, RunControl& control, double stopAfter) {
-    std::mutex mutex;
-    std::condition_variable finished;
-    bool done = false;
     if (stopAfter == 0) {
         // Stop pressed before the search starts: the reduction is cancelled at its first tick.
         control.stop = true;
     }
-    std::thread worker([&] {
-        driver.Search(doc, control);
-        std::lock_guard lock(mutex);
-        done = true;
-        finished.notify_all();
-    });
-    {
-        std::unique_lock lock(mutex);
-        if (stopAfter >= 0) {
-            const auto limit = std::chrono::duration<double>(stopAfter);
-            if (!finished.wait_for(lock, limit, [&] { return done; })) {
-                control.stop = true;
-                driver.Stop();
-            }
-        }
-        finished.wait(lock, [&] { return done; });
-    }
-    worker.join();
+    const StopWatcher watcher(
+        [&] {
+            control.stop = true;
+            driver.Stop();
+        },
+        stopAfter);
+    driver.Search(doc, control);
 }
 
 } // namespace
@@ -98,13 +80,13 @@ int CmdSearch(const CommandContext& context) {
         // engine) would overwrite the saved list with nothing: keep the file as it is.
         PrintOut(text);
         PrintErr(QStringLiteral("検索が中止されたため、ファイルは保存していません。"));
-        return 1;
+        return StopWatcher::Interrupted() ? StopWatcher::kInterruptedStatus : 1;
     }
     if (!FileSaveTPD(doc, QFileInfo(args.out).absoluteFilePath(), true)) {
         return 1;
     }
     PrintOut(text);
-    return 0;
+    return StopWatcher::Interrupted() ? StopWatcher::kInterruptedStatus : 0;
 }
 
 } // namespace kestrel::cli

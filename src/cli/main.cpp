@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "cli/Commands.h"
+#include "cli/StopWatcher.h"
 #include "engines/clsTMsEngine4.h"
 #include "platform/ErrorReporter.h"
 #include "platform/RandomSource.h"
@@ -27,7 +28,7 @@ const CommandEntry kCommands[] = {
     {"tousen", "tousen CANDIDATES.csv LIST.csv", CmdTousen},
     {"grade", "grade IN.tpd [--result FILE.xml] [--reveal N]", CmdGrade},
     {"search", "search IN.tpd [-o OUT.tpd] [--stop-after S]", CmdSearch},
-    {"batch", "batch FILE.tpd...", CmdBatch},
+    {"batch", "batch FILE.tpd... [--stop-after S]", CmdBatch},
     {"csv2tpd", "csv2tpd IN.csv -o OUT.tpd", CmdCsv2Tpd},
     {"tpd2csv", "tpd2csv IN.tpd -o OUT.csv", CmdTpd2Csv},
     {"compress",
@@ -89,6 +90,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
 int main(int argc, char** argv) {
     const std::unique_ptr<QCoreApplication> application = MakeApplication(argc, argv);
     QCoreApplication& app = *application;
+    StopWatcher::Install();
     SetMessageSink(std::make_shared<StderrSink>());
     SetUserPrompt(std::make_shared<FixedPrompt>(PromptAnswer::Yes));
 

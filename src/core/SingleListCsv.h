@@ -1,22 +1,42 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 #include <vector>
 
+#include "platform/RunControl.h"
+
 namespace kestrel {
 
-// Minimal reader of a single list in the program's CSV form: one single per line, its six goal
-// classes 0..3 separated by ",", Shift_JIS text with CR LF line ends. Lines that are not such a
-// single (headers, blank lines, anything else) are skipped.
+// The one set of rules by which every command and window reads a single list in the program's
+// CSV form: one single per line, its six goal classes 0..3 (slot 1 first) separated by ",",
+// blanks around a digit allowed. A line with other than six fields (headers, blank lines) is
+// not a single and is skipped; a six-field line with a field that is not a goal class, or any
+// line holding a NUL character (a file cut or padded with zero bytes), makes the list unreadable.
 class SingleListCsv {
 public:
-    // The single number of one line; false when the line is not a single.
+    // The longest list a data file reads back; every writer and importer refuses a longer one.
+    static constexpr int32_t kMaxSingles = 1'000'000;
+    static constexpr int kProgressStep = 1001;
+
+    enum class LineKind { Single, Other, Bad };
+
+    // One line: Single with the single number in lngNo, Other for a line to skip, Bad with the
+    // reason in problem (when given). lngNo changes only for Single.
+    static LineKind ReadLine(QStringView line, int32_t& lngNo, QString* problem = nullptr);
+    // True when the line is a single.
     static bool ParseLine(const QString& line, int32_t& lngNo);
-    // Appends the singles of the file to lngSingle. False with a reason in error when the file
-    // cannot be read; lngSingle is then unchanged.
-    static bool Read(const QString& path, std::vector<int32_t>& lngSingle,
-                     QString* error = nullptr);
+    // Appends the singles of a text (CR LF, CR or LF line ends). False with the reason in error
+    // ("<n>行目の値「x」は…。" or the over-limit text) on a bad line or when the list would pass
+    // kMaxSingles; lngSingle is then unchanged. Progress (lines done, lines) goes to control.
+    static bool ParseText(QStringView text, std::vector<int32_t>& lngSingle, QString* error,
+                          const RunControl* control = nullptr);
+    // ParseText on a Shift_JIS file; the file's name heads the reason.
+    static bool Read(const QString& path, std::vector<int32_t>& lngSingle, QString* error = nullptr,
+                     const RunControl* control = nullptr);
+    // "<count>口は読み込めません。一度に扱えるのは1000000口までです。"
+    static QString TooManyText(size_t count);
 };
 
 } // namespace kestrel

@@ -13,6 +13,10 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kBadXml = QStringLiteral("XMLデータが異常です。");
 
+bool InRange(int32_t value, int32_t low, int32_t high) {
+    return value >= low && value <= high;
+}
+
 // Keys whose values are 32-bit integers, with where they go.
 int32_t* IntegerField(const QString& key, DocumentRecord& d) {
     EngineSettings& s = d.Settings;
@@ -57,6 +61,7 @@ TpdTextReader::TpdTextReader(const RunControl* control) : m_control(control) {}
 bool TpdTextReader::Fail(const TpdParseError& error) {
     m_error = error;
     m_error.line = m_line;
+    m_error.key = m_key;
     return false;
 }
 
@@ -66,6 +71,12 @@ bool TpdTextReader::Read(QStringView text, DocumentRecord& document) {
     m_countSeen = false;
     m_filled = 0;
     m_line = 0;
+    m_key.clear();
+    m_keyLines.clear();
+    m_dataVersion = 0;
+    m_dataFile = false;
+    m_singleBlock = false;
+    m_voteClosed = false;
     qsizetype start = 0;
     const qsizetype n = text.size();
     while (start < n) {
@@ -83,14 +94,57 @@ bool TpdTextReader::Read(QStringView text, DocumentRecord& document) {
             ++start;
         }
     }
+    if (!CheckComplete()) {
+        return false;
+    }
+    document = std::move(m_doc);
+    return true;
+}
+
+bool TpdTextReader::CheckComplete() {
     if (m_block != Block::None) {
         return Fail(TpdParseError::PastEnd());
     }
     // A list the file announced but did not fill would hold made-up singles.
     if (m_countSeen && m_filled < m_doc.Singles.size()) {
+        m_key = TpdFormat::kSingleOpen;
         return Fail(TpdParseError::OutOfRange());
     }
-    document = std::move(m_doc);
+    // The writer of the current version always writes the single block and ends with the vote
+    // block; older versions are read as leniently as they always were.
+    if (m_dataFile && m_dataVersion >= TpdFormat::kDataVersion) {
+        if (!m_doc.Singles.empty() && !m_singleBlock) {
+            m_key = TpdFormat::kSingleOpen;
+            return Fail(TpdParseError::PastEnd());
+        }
+        if (!m_voteClosed) {
+            m_key = TpdFormat::kVoteClose;
+            return Fail(TpdParseError::PastEnd());
+        }
+    }
+    const EngineSettings& s = m_doc.Settings;
+    const std::pair<const QString*, bool> ranges[] = {
+        {&TpdFormat::kMsEngine, EngineSettings::MethodExists(s.MsEngine)},
+        {&TpdFormat::kBeginCount,
+         InRange(s.BeginCount, EngineSettings::kMinCount, EngineSettings::kMaxCount)},
+        {&TpdFormat::kEndCount,
+         InRange(s.EndCount, EngineSettings::kMinCount, EngineSettings::kMaxCount)},
+        {&TpdFormat::kEndTime, InRange(s.EndTime, 0, EngineSettings::kMaxTime)},
+        {&TpdFormat::kSeBeginCount,
+         InRange(s.SeBeginCount, EngineSettings::kMinCount, EngineSettings::kMaxCount)},
+        {&TpdFormat::kSeEndTime, InRange(s.SeEndTime, 0, EngineSettings::kMaxTime)},
+        {&TpdFormat::kChushutsuCount,
+         InRange(s.ChushutsuCount, EngineSettings::kMinCount, EngineSettings::kMaxCount)},
+        {&TpdFormat::kChushutsuType,
+         InRange(s.ChushutsuType, 0, EngineSettings::kMaxChushutsuType)},
+    };
+    for (const auto& [key, ok] : ranges) {
+        if (!ok) {
+            m_key = *key;
+            m_line = m_keyLines.value(*key);
+            return Fail(TpdParseError::OutOfRange());
+        }
+    }
     return true;
 }
 
@@ -102,6 +156,7 @@ bool TpdTextReader::TakeLine(QStringView line) {
     case Block::Single:
         if (trimmed == TpdFormat::kSingleClose) {
             m_filled = m_position;
+            m_singleBlock = true;
             m_block = Block::None;
             return true;
         }
@@ -120,6 +175,7 @@ bool TpdTextReader::TakeLine(QStringView line) {
             m_collected += TpdFormat::kVoteClose;
             m_collected += kCrLf;
             m_block = Block::None;
+            m_voteClosed = true;
             return EndVoteBlock();
         }
         if (!trimmed.isEmpty()) {
@@ -137,10 +193,15 @@ bool TpdTextReader::TakeOutside(QStringView line) {
     }
     const qsizetype equals = line.indexOf(QLatin1Char('='));
     if (equals >= 0) {
-        const QString key = TpdValueCodec::Trim(line.first(equals)).toString();
-        return TakeKey(key, TpdValueCodec::Trim(line.sliced(equals + 1)));
+        m_key = TpdValueCodec::Trim(line.first(equals)).toString();
+        m_keyLines.insert(m_key, m_line);
+        return TakeKey(m_key, TpdValueCodec::Trim(line.sliced(equals + 1)));
     }
     const QStringView trimmed = TpdValueCodec::Trim(line);
+    if (trimmed == TpdFormat::kSingleOpen || trimmed == TpdFormat::kSakugenOpen ||
+        trimmed == TpdFormat::kVoteOpen) {
+        m_key = trimmed.toString();
+    }
     if (trimmed == TpdFormat::kSingleOpen) {
         m_block = Block::Single;
         m_position = 0;
@@ -187,7 +248,7 @@ bool TpdTextReader::EndVoteBlock() {
     case XmlReadStatus::BadValue:
         break;
     }
-    return Fail(TpdParseError{fieldError.description, fieldError.number});
+    return Fail(TpdParseError{fieldError.description, fieldError.number, 0, QString()});
 }
 
 bool TpdTextReader::TakeKey(const QString& key, QStringView value) {
@@ -224,6 +285,13 @@ bool TpdTextReader::TakeKey(const QString& key, QStringView value) {
         m_doc.Kumi = value.toString();
     } else if (key == TpdFormat::kVoteTime) {
         ok = TakeVoteTime(value, error);
+    } else if (key == TpdFormat::kKeyDataType) {
+        m_dataFile = value == TpdFormat::kDataType;
+    } else if (key == TpdFormat::kKeyDataVersion) {
+        // The header check has read it already; an unreadable one is only not "current".
+        TpdParseError ignored;
+        m_dataVersion = 0;
+        TpdValueCodec::ToInt32(value, m_dataVersion, ignored);
     } else {
         ok = TakeGroup(key, value, error);
     }

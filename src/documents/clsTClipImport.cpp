@@ -13,6 +13,8 @@ bool IsBlank(QChar c) {
 
 } // namespace
 
+// Not the CSV rules of SingleListCsv: clipboard text carries the numbered-list layout ("0001: 0 1 2
+// 3 0 1", digits without commas), and a line that is not a single is skipped, never an error.
 bool clsTClipImport::ParseLine(const QString& line, int32_t& lngNo) {
     QString text;
     text.reserve(line.size());

@@ -5,6 +5,7 @@
 #include <array>
 #include <limits>
 
+#include "core/SingleListCsv.h"
 #include "core/clsTNumber.h"
 #include "platform/TextFile.h"
 #include "platform/VbFormat.h"
@@ -20,35 +21,6 @@ namespace {
 const char* const kSaveProc = "CsvSave_Sub";
 const char* const kLoadProc = "CsvLoad_Sub";
 const QString kPrefix = QStringLiteral("KST-");
-
-// Why a field could not be taken as a goal class; empty when it could.
-QString FieldProblem(const QString& field, uint8_t& goalClass) {
-    bool ok = false;
-    const int value = field.trimmed().toInt(&ok);
-    if (!ok) {
-        return QStringLiteral("数値ではありません");
-    }
-    if (value < 0 || value > 3) {
-        return QStringLiteral("0～3の範囲外です");
-    }
-    goalClass = static_cast<uint8_t>(value);
-    return QString();
-}
-
-// The plain form "d,d,d,d,d,d" with goal classes 0..3 and nothing else.
-bool FastSingle(const QString& line, clsTNumber::ByteKousei& kousei) {
-    if (line.size() != 2 * kSlotCount - 1) {
-        return false;
-    }
-    for (int t = 0; t < kSlotCount; ++t) {
-        const char16_t c = line.at(2 * t).unicode();
-        if (c < u'0' || c > u'3') {
-            return false;
-        }
-        kousei[static_cast<size_t>(t)] = static_cast<uint8_t>(c - u'0');
-    }
-    return true;
-}
 
 QString FileNameOnly(const QString& path) {
     QString name = path;
@@ -80,6 +52,13 @@ clsTFileCSV::clsTFileCSV(RunControl* control) : m_control(control) {}
 
 bool clsTFileCSV::CsvSave(const QString& strFileName, const std::vector<int32_t>& lngSingle) {
     m_caption = kCaptionSave;
+    // A list no reader would take back is not written.
+    if (lngSingle.size() > size_t{SingleListCsv::kMaxSingles}) {
+        m_error.Report(QString::fromLatin1(kSaveProc),
+                       strFileName + QStringLiteral("\r\n") +
+                           SingleListCsv::TooManyText(lngSingle.size()));
+        return false;
+    }
     const clsTNumber number;
     const int total = static_cast<int>(lngSingle.size());
     QString text;
@@ -117,49 +96,12 @@ bool clsTFileCSV::CsvSave(const QString& strFileName, const std::vector<int32_t>
 }
 
 bool clsTFileCSV::ReadSingles(const QString& strFileName, std::vector<int32_t>& lngSingle) {
-    m_caption = kCaptionCount;
-    QString text;
-    QString error;
-    if (!TextFile::Read(strFileName, text, &error)) {
-        m_error.Report(QString::fromLatin1(kLoadProc),
-                       strFileName + QStringLiteral("\r\n") + error);
-        return false;
-    }
-    const QStringList lines = TextFile::SplitLines(text);
-    const int total = static_cast<int>(lines.size());
     m_caption = kCaptionLoad;
-    const clsTNumber number;
     std::vector<int32_t> singles;
-    singles.reserve(static_cast<size_t>(total));
-    clsTNumber::ByteKousei kousei{};
-    for (int i = 0; i < total; ++i) {
-        const QString& line = lines[i];
-        if (line.count(QLatin1Char(',')) != kSlotCount - 1) {
-            continue;
-        }
-        if (!FastSingle(line, kousei)) {
-            const QStringList fields = line.split(QLatin1Char(','));
-            for (int t = 0; t < kSlotCount; ++t) {
-                const QString problem = FieldProblem(fields[t], kousei[static_cast<size_t>(t)]);
-                if (!problem.isEmpty()) {
-                    m_error.Report(QString::fromLatin1(kLoadProc),
-                                   QStringLiteral("%1\r\n%2行目の値「%3」は%4。")
-                                       .arg(strFileName)
-                                       .arg(i + 1)
-                                       .arg(fields[t].trimmed(), problem));
-                    return false;
-                }
-            }
-        }
-        int32_t no = 0;
-        number.ByteToNo(kousei, no);
-        singles.push_back(no);
-        if (m_control != nullptr && (i + 1) % kProgressStep == 0) {
-            m_control->Progress(i + 1, total);
-        }
-    }
-    if (m_control != nullptr) {
-        m_control->Progress(total, total);
+    QString error;
+    if (!SingleListCsv::Read(strFileName, singles, &error, m_control)) {
+        m_error.Report(QString::fromLatin1(kLoadProc), error);
+        return false;
     }
     lngSingle = std::move(singles);
     return true;
@@ -172,6 +114,12 @@ bool clsTFileCSV::CsvLoad(const QString& strFileName, std::vector<int32_t>& lngS
 bool clsTFileCSV::CsvAdd(const QString& strFileName, std::vector<int32_t>& lngSingle) {
     std::vector<int32_t> added;
     if (!ReadSingles(strFileName, added)) {
+        return false;
+    }
+    if (lngSingle.size() + added.size() > size_t{SingleListCsv::kMaxSingles}) {
+        m_error.Report(QString::fromLatin1(kLoadProc),
+                       strFileName + QStringLiteral("\r\n") +
+                           SingleListCsv::TooManyText(lngSingle.size() + added.size()));
         return false;
     }
     lngSingle.insert(lngSingle.end(), added.begin(), added.end());

@@ -2,11 +2,12 @@
 
 #include <QFileInfo>
 
-#include "platform/TextFile.h"
+#include "core/SingleListCsv.h"
 #include "documents/TpdFormat.h"
 #include "documents/TpdTextReader.h"
 #include "documents/TpdTextWriter.h"
 #include "documents/TpdValueCodec.h"
+#include "platform/TextFile.h"
 
 namespace kestrel {
 
@@ -19,6 +20,7 @@ const QString clsTFileTPD::kWrongTypeTitle = QStringLiteral("ファイルタイ�
 const QString clsTFileTPD::kLoadFailedText = QStringLiteral("ファイルの読込に失敗しました。");
 
 static_assert(clsTFileTPD::kMaxSingleCount == TpdTextReader::kMaxSingleCount);
+static_assert(clsTFileTPD::kMaxSingleCount == SingleListCsv::kMaxSingles);
 static_assert(clsTFileTPD::kFirstVoteBlockVersion == TpdFormat::kFirstVoteBlockVersion);
 
 namespace {
@@ -53,6 +55,15 @@ bool clsTFileTPD::ParseText(const QString& text, DocumentRecord& document, TpdPa
 bool clsTFileTPD::Save(const QString& strFileName, bool blnData, const DocumentRecord& document,
                        bool blnReport) {
     m_caption = blnData ? kCaptionSaveTpd : kCaptionSaveTpj;
+    // A list longer than any load accepts would make a file that cannot be opened again.
+    if (blnData && document.Singles.size() > size_t{kMaxSingleCount}) {
+        if (blnReport) {
+            m_error.Report(kSave, kSaveFailed + QStringLiteral("\r\n") + strFileName +
+                                      QStringLiteral("\r\n") +
+                                      SingleListCsv::TooManyText(document.Singles.size()));
+        }
+        return false;
+    }
     QString reason;
     const bool ok = !strFileName.isEmpty() &&
                     TextFile::Write(strFileName, BuildText(blnData, document, m_control), &reason);

@@ -26,7 +26,8 @@ bool EngineSettings::IsValid() const {
 
 EngineSettings EngineSettings::Normalized() const {
     EngineSettings s = *this;
-    s.MsEngine = std::clamp(MsEngine, 0, kMaxMethod);
+    // An unknown method compresses nothing, like method 0.
+    s.MsEngine = EngineSettings::MethodExists(MsEngine) ? MsEngine : 0;
     s.BeginCount = std::clamp(BeginCount, kMinCount, kMaxCount);
     s.EndCount = std::clamp(EndCount, kMinCount, kMaxCount);
     s.EndTime = std::clamp(EndTime, 0, kMaxTime);

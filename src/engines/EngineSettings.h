@@ -28,7 +28,8 @@ struct EngineSettings {
     static constexpr int32_t kMaxTime = 9999;
     static constexpr int32_t kMaxChushutsuType = 3;
 
-    // True for the compression methods that exist (0..kMaxMethod); documents refuse others.
+    // True for the compression methods that exist (0..kMaxMethod). Documents with another
+    // method are refused at load, and a run given one compresses nothing.
     static bool MethodExists(int32_t msEngine);
     // True when every field lies in its input range.
     bool IsValid() const;

@@ -3,6 +3,7 @@
 #include <QList>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 #include <memory>
 #include <string>
@@ -117,12 +118,47 @@ QString Transliterate(const QString& text, const char* id) {
 } // namespace
 
 QString TextCodec::DecodeCp932(const QByteArray& bytes, bool* ok) {
-    // UTF-16LE output; the replacement is U+FFFD; one bad byte is skipped at a time.
-    const std::string replacement("\xFD\xFF", 2);
-    const std::string utf16 = Convert(Decoder(), bytes.constData(),
-                                      static_cast<size_t>(bytes.size()), replacement, 1, ok);
-    return QString(reinterpret_cast<const QChar*>(utf16.data()),
-                   static_cast<qsizetype>(utf16.size() / 2));
+    // UTF-16LE straight into the result: a CP932 byte never yields more than one UTF-16 unit,
+    // and a skipped bad byte yields one U+FFFD, so twice the input length always fits and the
+    // text is held only once (large CSV files).
+    iconv_t cd = Decoder();
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        if (ok) {
+            *ok = false;
+        }
+        return {};
+    }
+    iconv(cd, nullptr, nullptr, nullptr, nullptr); // back to the initial state
+    QString text(bytes.size() + 1, Qt::Uninitialized);
+    char* in = const_cast<char*>(bytes.constData());
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    char* out = reinterpret_cast<char*>(text.data());
+    size_t outLeft = static_cast<size_t>(text.size()) * 2;
+    bool good = true;
+    while (inLeft > 0) {
+        const size_t r = iconv(cd, &in, &inLeft, &out, &outLeft);
+        if (r != static_cast<size_t>(-1)) {
+            continue;
+        }
+        if (errno == E2BIG || outLeft < 2) {
+            good = false;
+            break;
+        }
+        // EILSEQ or EINVAL (truncated sequence at the end): replace and move on.
+        good = false;
+        const char16_t replacement = 0xFFFD;
+        std::memcpy(out, &replacement, 2);
+        out += 2;
+        outLeft -= 2;
+        ++in;
+        --inLeft;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    if (ok) {
+        *ok = good;
+    }
+    text.truncate(static_cast<qsizetype>((out - reinterpret_cast<char*>(text.data())) / 2));
+    return text;
 }
 
 QByteArray TextCodec::EncodeCp932(const QString& text, bool* ok) {

@@ -19,7 +19,7 @@ void SetError(QString* error, const QString& text) {
 
 } // namespace
 
-bool TextFile::Read(const QString& path, QString& text, QString* error) {
+bool TextFile::Read(const QString& path, QString& text, QString* error, bool* cutAtNul) {
     QFile file(path);
     if (!file.exists()) {
         SetError(error, QStringLiteral("ファイルが存在しません: ") + path);
@@ -41,6 +41,9 @@ bool TextFile::Read(const QString& path, QString& text, QString* error) {
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0) {
         bytes.truncate(nul);
+    }
+    if (cutAtNul) {
+        *cutAtNul = nul >= 0;
     }
     bool ok = true;
     QString decoded = TextCodec::DecodeCp932(bytes, &ok);

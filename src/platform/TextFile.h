@@ -12,9 +12,11 @@ public:
     // Upper bound of a file the program reads whole; larger files are refused before reading.
     static constexpr qint64 kMaxReadBytes = 64LL * 1024 * 1024;
 
-    // Reads the file and decodes it; the text is cut at the first NUL byte. False (with a reason
-    // in error) when the file is missing, unreadable, too large or not valid CP932.
-    static bool Read(const QString& path, QString& text, QString* error = nullptr);
+    // Reads the file and decodes it; the text is cut at the first NUL byte (cutAtNul, when given,
+    // tells whether there was one). False (with a reason in error) when the file is missing,
+    // unreadable, too large or not valid CP932.
+    static bool Read(const QString& path, QString& text, QString* error = nullptr,
+                     bool* cutAtNul = nullptr);
     // Writes the text as it stands (the caller supplies its CR LF line ends), creating missing
     // parent folders. False with a reason on any failure; the old file then stays as it was.
     static bool Write(const QString& path, const QString& text, QString* error = nullptr);

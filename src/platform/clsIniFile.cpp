@@ -18,23 +18,37 @@ bool clsIniFile::Load(const QString& path) {
 void clsIniFile::LoadText(const QString& text) {
     m_entries.clear();
     m_enabled = true;
-    for (const QString& raw : TextFile::SplitLines(text)) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
-            line.startsWith(QLatin1String("//"))) {
-            continue;
+    // Lines are looked at in place, so a large file costs no copy of its lines.
+    const QStringView all(text);
+    qsizetype start = 0;
+    while (start < all.size()) {
+        qsizetype end = start;
+        while (end < all.size() && all[end] != QLatin1Char('\r') && all[end] != QLatin1Char('\n')) {
+            ++end;
         }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0) {
-            continue;
+        TakeLine(all.sliced(start, end - start).trimmed());
+        start = end + 1;
+        if (end + 1 < all.size() && all[end] == QLatin1Char('\r') &&
+            all[end + 1] == QLatin1Char('\n')) {
+            ++start;
         }
-        const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
-        if (key.isEmpty() || value.isEmpty()) {
-            continue;
-        }
-        m_entries.append(Entry{key, value});
     }
+}
+
+void clsIniFile::TakeLine(QStringView line) {
+    if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(u"//")) {
+        return;
+    }
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    if (eq < 0) {
+        return;
+    }
+    const QStringView key = line.first(eq).trimmed();
+    const QStringView value = line.sliced(eq + 1).trimmed();
+    if (key.isEmpty() || value.isEmpty()) {
+        return;
+    }
+    m_entries.append(Entry{key.toString(), value.toString()});
 }
 
 const clsIniFile::Entry* clsIniFile::FindKey(const QString& key) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QVector>
 
 namespace kestrel {
@@ -38,6 +39,7 @@ public:
     bool KeyExists(const QString& value) const;
 
 private:
+    void TakeLine(QStringView line);
     const Entry* FindKey(const QString& key) const;
     const Entry* FindValue(const QString& value) const;
 

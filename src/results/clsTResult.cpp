@@ -55,6 +55,7 @@ void clsTResult::SetResultData(int32_t lngKaisaikai, const QString& strKumi,
     m_kumi = strKumi;
     m_result = result;
     m_reveal = 0;
+    m_tempFailedPath.clear(); // a new round setting reports a bad file again, once
     Rebuild(blnShowAll ? Reveal::All : Reveal::None);
 }
 
@@ -204,28 +205,52 @@ void clsTResult::Rebuild(Reveal mode) {
 void clsTResult::LoadResultTemp(const QString& path, ResultMarks& marks) const {
     const QString procedure = QStringLiteral("LoadResultTemp");
     const QString failure = QString::fromUtf8(kReadFailed) + Crlf() + path;
+    const auto fail = [&] {
+        if (m_tempFailedPath != path) {
+            m_error.Report(procedure, failure);
+        }
+        m_tempFailedPath = path;
+    };
     QString text;
     if (!TextFile::Read(path, text)) {
-        m_error.Report(procedure, failure);
+        fail();
         return;
     }
-    const QStringList lines = TextFile::SplitLines(text);
+    // Only the first six lines and their first four fields are looked at, so a huge file costs
+    // no more than its text.
+    QStringView rest(text);
     for (int t = 0; t < kSlotCount; ++t) {
-        if (t >= lines.size()) {
-            m_error.Report(procedure, failure);
+        if (rest.isEmpty()) {
+            fail();
             return;
         }
-        const QStringList fields = lines[t].split(QLatin1Char(','));
+        qsizetype end = 0;
+        while (end < rest.size() && rest[end] != QLatin1Char('\r') &&
+               rest[end] != QLatin1Char('\n')) {
+            ++end;
+        }
+        QStringView line = rest.first(end);
+        rest = rest.sliced(end);
+        if (rest.startsWith(u"\r\n")) {
+            rest = rest.sliced(2);
+        } else if (!rest.isEmpty()) {
+            rest = rest.sliced(1);
+        }
         for (int c = 0; c < kGoalClassCount; ++c) {
+            const qsizetype comma = line.indexOf(QLatin1Char(','));
+            const QStringView field = comma < 0 ? line : line.first(comma);
+            const bool present = !line.isEmpty() || comma >= 0 || c == 0;
+            line = comma < 0 ? QStringView() : line.sliced(comma + 1);
             bool ok = false;
-            const int value = c < fields.size() ? fields[c].trimmed().toInt(&ok) : -1;
+            const int value = present ? field.trimmed().toInt(&ok) : -1;
             if (!ok || value < kResultNone || value > kResultOfficialVoid) {
-                m_error.Report(procedure, failure);
+                fail();
                 return;
             }
             marks[t][c] = static_cast<uint8_t>(value);
         }
     }
+    m_tempFailedPath.clear();
 }
 
 void clsTResult::SaveResultTemp() const {

@@ -97,6 +97,10 @@ public:
     static QString ResultTempPath(const ProgramPaths& paths, int32_t lngKaisaikai,
                                   const QString& strKumi);
 
+    // True when the round's hand-entered result file was there but could not be read whole (the
+    // grading then rests on part of it).
+    bool ResultTempFailed() const { return !m_tempFailedPath.isEmpty(); }
+
 private:
     enum class Reveal { None, Next, All };
 
@@ -132,6 +136,9 @@ private:
     clsTResultKakutei m_kakutei;
     clsTResultGrid m_grid;
     ErrorReporter m_error;
+    // The hand-entered result file whose read failed since the round was set; it is reported
+    // once, not on every rebuild of the marks.
+    mutable QString m_tempFailedPath;
 };
 
 } // namespace kestrel

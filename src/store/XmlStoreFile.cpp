@@ -36,8 +36,18 @@ XmlStoreFile::ReadResult XmlStoreFile::ReadForLoad(const QString& path, QString&
     if (!info.exists() || !info.isFile()) {
         return ReadResult::Missing;
     }
-    if (info.size() > kMaxBytes || !TextFile::Read(path, text)) {
-        reporter.Report(kLoad, kBadXml + QStringLiteral("\r\n") + path);
+    if (info.size() > kMaxBytes) {
+        reporter.Report(kLoad,
+                        kBadXml + QStringLiteral("\r\n") + path + QStringLiteral("\r\n") +
+                            QStringLiteral("ファイルが大きすぎます（%1バイト、上限%2バイト）。")
+                                .arg(info.size())
+                                .arg(kMaxBytes));
+        return ReadResult::Failed;
+    }
+    QString reason;
+    if (!TextFile::Read(path, text, &reason)) {
+        reporter.Report(kLoad,
+                        kBadXml + QStringLiteral("\r\n") + path + QStringLiteral("\r\n") + reason);
         return ReadResult::Failed;
     }
     return ReadResult::Ok;

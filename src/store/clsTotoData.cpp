@@ -1,11 +1,17 @@
 #include "store/clsTotoData.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace kestrel {
 
 clsTotoData::clsTotoData(const ProgramPaths& paths) : m_sysData(paths.SysData()) {
-    m_main.Load(m_sysData + QStringLiteral("/TeamName.dat"));
+    const QString mainPath = m_sysData + QStringLiteral("/TeamName.dat");
+    if (!m_main.Load(mainPath) && QFileInfo::exists(mainPath)) {
+        // A damaged or unreadable table is not a missing team name: say which file it is.
+        m_error.Report(QStringLiteral("Initialize"),
+                       QStringLiteral("チーム名データを読み込めません。\r\n") + mainPath);
+    }
     m_table1.Load(m_sysData + QStringLiteral("/TeamName1.dat"));
     m_table2.Load(m_sysData + QStringLiteral("/TeamName2.dat"));
     m_leagues.Load(m_sysData + QStringLiteral("/J1J2.dat"));

@@ -5,6 +5,12 @@ namespace kestrel {
 const QString BatchRun::kStateRunning = QStringLiteral("実行中");
 const QString BatchRun::kStateDone = QStringLiteral("成功");
 const QString BatchRun::kStateFailed = QStringLiteral("失敗");
+namespace {
+
+const QString kSaveFailedReason = QStringLiteral("ファイルの保存に失敗しました。");
+
+} // namespace
+
 const QString BatchRun::kBusyText =
     QStringLiteral("現在処理を実行中です。連続実行処理を終了させて下さい。");
 
@@ -14,7 +20,7 @@ bool BatchRun::AddFile(const QString& path) {
             return false;
         }
     }
-    m_rows.push_back(Row{path, QString()});
+    m_rows.push_back(Row{path, QString(), QString()});
     return true;
 }
 
@@ -60,7 +66,9 @@ void BatchRun::Run(WorkingDocument& doc, SearchDriver& driver, const ProgramPath
         control.Reset();
         SetState(i, kStateRunning);
         const QString path = m_rows[static_cast<size_t>(i)].Path;
-        if (!FileLoadTPD(doc, paths, path, true, false)) {
+        QString reason;
+        if (!FileLoadTPD(doc, paths, path, true, false, nullptr, &reason)) {
+            m_rows[static_cast<size_t>(i)].Reason = reason;
             SetState(i, kStateFailed);
             continue;
         }
@@ -70,7 +78,11 @@ void BatchRun::Run(WorkingDocument& doc, SearchDriver& driver, const ProgramPath
             // open for the next run.
             SetState(i, QString());
         } else {
-            SetState(i, FileSaveTPD(doc, path, true) ? kStateDone : kStateFailed);
+            const bool saved = FileSaveTPD(doc, path, true);
+            if (!saved) {
+                m_rows[static_cast<size_t>(i)].Reason = kSaveFailedReason;
+            }
+            SetState(i, saved ? kStateDone : kStateFailed);
         }
         if (!m_running.load()) {
             break;

@@ -29,7 +29,8 @@ public:
 
     struct Row {
         QString Path;
-        QString State; // empty: not run yet
+        QString State;  // empty: not run yet
+        QString Reason; // why a failed row failed (empty otherwise)
     };
     // Called after a row's state changed (on the running thread).
     using RowObserver = std::function<void(int row)>;

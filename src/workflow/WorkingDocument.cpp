@@ -1,8 +1,10 @@
 #include "workflow/WorkingDocument.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <array>
 
+#include "core/SingleListCsv.h"
 #include "core/clsTNumber.h"
 #include "core/clsTSingleFrame.h"
 #include "documents/clsTClipImport.h"
@@ -140,15 +142,35 @@ void UpdateSingleFrame(WorkingDocument& doc) {
 }
 
 bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString& path, bool blnData,
-                 bool blnMessages, RunControl* control) {
+                 bool blnMessages, RunControl* control, QString* reason) {
     clsTFileTPD file(control);
     int32_t dataVersion = 0;
-    if (!file.DataTypeCheck(path, blnData, dataVersion)) {
+    const auto wrongKind = [&] {
+        if (reason) {
+            *reason = clsTFileTPD::kWrongTypeText;
+        }
         if (blnMessages) {
             ShowMessage(MessageIcon::Warning, clsTFileTPD::kWrongTypeTitle,
                         clsTFileTPD::kWrongTypeText);
         }
         return false;
+    };
+    // The program's own message, then a line naming the file, line and key at fault.
+    const auto loadFailed = [&] {
+        const QString text = clsTFileTPD::kLoadFailedText + QLatin1Char('\n') +
+                             file.LastError().Where(QDir::toNativeSeparators(path));
+        if (reason) {
+            *reason = text;
+        }
+        if (blnMessages) {
+            ShowMessage(MessageIcon::Warning, Product(), text);
+        }
+        return false;
+    };
+    if (!file.DataTypeCheck(path, blnData, dataVersion)) {
+        // A file that could not be read at all (missing, too big, not Shift_JIS) is a failed
+        // load, not a file of another kind.
+        return file.LastError().description.isEmpty() ? wrongKind() : loadFailed();
     }
     // The file is read into a reset copy, and the document takes it only when the whole file
     // read: a broken file never costs the user the unsaved work in the window.
@@ -167,10 +189,7 @@ bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString&
     const bool ok = file.Load(path, copy);
     doc.Saving = false;
     if (!ok) {
-        if (blnMessages) {
-            ShowMessage(MessageIcon::Warning, Product(), clsTFileTPD::kLoadFailedText);
-        }
-        return false;
+        return loadFailed();
     }
     if (!blnData) {
         doc.Record.Conditions = copy.Conditions;
@@ -336,6 +355,11 @@ bool CsvDel(WorkingDocument& doc, const QString& path, RunControl* control) {
 bool ClipImport(WorkingDocument& doc, const QString& text) {
     std::vector<int32_t> singles = clsTClipImport::Import(text);
     if (singles.empty()) {
+        return false;
+    }
+    // A list no data file could hold is refused before it replaces anything.
+    if (singles.size() > size_t{SingleListCsv::kMaxSingles}) {
+        ShowMessage(MessageIcon::Warning, Product(), SingleListCsv::TooManyText(singles.size()));
         return false;
     }
     const auto count = static_cast<int64_t>(singles.size());

@@ -68,9 +68,11 @@ void UpdateSingleFrame(WorkingDocument& doc);
 // Opens a data file (blnData) or condition file into the document. The file is read over a new
 // document (or over default conditions) and replaces the document (or its conditions) only when
 // it reads: a wrong kind of file or one that does not read changes nothing. blnMessages false
-// suppresses this function's own boxes (batch runs).
+// suppresses this function's own boxes (batch runs). On failure reason (when given) receives the
+// box's text: the message, then a line naming the file, the line number and the key or block at
+// fault.
 bool FileLoadTPD(WorkingDocument& doc, const ProgramPaths& paths, const QString& path, bool blnData,
-                 bool blnMessages, RunControl* control = nullptr);
+                 bool blnMessages, RunControl* control = nullptr, QString* reason = nullptr);
 // Writes the document (blnData) or its conditions; a data-file save makes path the document's.
 bool FileSaveTPD(WorkingDocument& doc, const QString& path, bool blnData, bool blnReport = true,
                  RunControl* control = nullptr);

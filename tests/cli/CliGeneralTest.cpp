@@ -47,7 +47,7 @@ TEST_F(CliGeneral, HelpListsEveryCommandOnStdout) {
         EXPECT_TRUE(listed) << name;
     }
     EXPECT_TRUE(run.out.contains(QStringLiteral("  tousen CANDIDATES.csv LIST.csv\n")));
-    EXPECT_TRUE(run.out.contains(QStringLiteral("  batch FILE.tpd...\n")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("  batch FILE.tpd... [--stop-after S]\n")));
 }
 
 TEST_F(CliGeneral, UnknownCommandsAndBadOptionsAreUsageErrors) {

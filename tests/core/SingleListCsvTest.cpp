@@ -43,3 +43,38 @@ TEST(SingleListCsv, ReadsAShiftJisFileSkippingOtherLines) {
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(untouched, (std::vector<int32_t>{5}));
 }
+
+// The rules every command and window share: what is skipped, what makes the list unreadable, and
+// the list limit of the data files.
+TEST(SingleListCsv, TextsReadWithTheSharedRules) {
+    const QString single = QStringLiteral("0,0,0,0,0,0\r\n");
+    struct Case {
+        const char* name;
+        QString text;
+        bool ok;
+        size_t count;      // singles appended when ok
+        const char* error; // part of the reason when not ok
+    };
+    const Case cases[] = {
+        {"header and blank lines skipped", QStringLiteral("第1回,a\r\n\r\n") + single + single,
+         true, 2, ""},
+        {"line cut at a NUL byte", single + QStringLiteral("1,2") + QString(8, QChar(0)), false, 0,
+         "2行目"},
+        {"NUL inside a field",
+         single + single + QStringLiteral("1,2,3,0,") + QChar(0) + QStringLiteral(",1\r\n"), false,
+         0, "3行目"},
+        {"field out of range", QStringLiteral("1,2,4,0,1,2\r\n"), false, 0, "「4」"},
+        {"exactly the limit", single.repeated(SingleListCsv::kMaxSingles), true,
+         size_t{SingleListCsv::kMaxSingles}, ""},
+        {"one over the limit", single.repeated(SingleListCsv::kMaxSingles + 1), false, 0,
+         "1000000口まで"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int32_t> list;
+        QString error;
+        EXPECT_EQ(SingleListCsv::ParseText(c.text, list, &error), c.ok) << error.toStdString();
+        EXPECT_EQ(list.size(), c.ok ? c.count : 0u);
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.error))) << error.toStdString();
+    }
+}

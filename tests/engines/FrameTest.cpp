@@ -274,7 +274,7 @@ TEST(EngineSettings, DefaultsAndRanges) {
     EXPECT_TRUE(n.IsValid());
     EXPECT_EQ(n.BeginCount, 9999);
     EXPECT_EQ(n.EndCount, 1);
-    EXPECT_EQ(n.MsEngine, 7);
+    EXPECT_EQ(n.MsEngine, 0); // an unknown method compresses nothing
     EXPECT_EQ(n.SeEndTime, 0);
     EXPECT_EQ(clsTMsEngine::MethodCaption(2), QStringLiteral("２等保証　試行検索エンジン"));
     EXPECT_EQ(clsTMsEngine::ChushutsuCaption(3), QStringLiteral("低額配当から抽出"));

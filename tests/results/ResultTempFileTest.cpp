@@ -134,3 +134,22 @@ TEST_F(ResultTempFile, ShortOrNonNumericFilesAreRefusedToo) {
     EXPECT_EQ(messages.Messages().size(), 4u);
     EXPECT_EQ(panel.Marks()[0], (std::array<uint8_t, 4>{1, 0, 0, 0}));
 }
+
+namespace {
+
+// Reveals rebuild the marks from the file again: a bad file is still reported only once, and the
+// panel says the grading rests on part of it.
+TEST_F(ResultTempFile, BadFileIsReportedOnceAcrossRebuilds) {
+    const QString path = paths.Temp() + "/Kestrel_Result_182.dat";
+    WriteBytes(path, Fixture("Kestrel_Result_corrupt.dat"));
+    panel.SetResultData(182, QString(), ResultRecord{}, false);
+    panel.SetNextData();
+    panel.SetNextData();
+    EXPECT_EQ(messages.Messages().size(), 1u);
+    EXPECT_TRUE(panel.ResultTempFailed());
+    WriteBytes(path, Fixture("Kestrel_Result_163.dat"));
+    panel.SetResultData(182, QString(), ResultRecord{}, false);
+    EXPECT_FALSE(panel.ResultTempFailed());
+}
+
+} // namespace

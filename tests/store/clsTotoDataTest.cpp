@@ -194,3 +194,19 @@ TEST(TeamTablesShipped, LeagueListsAndPageNamesAgree) {
 }
 
 } // namespace
+
+namespace {
+
+// A main team table that is there but cannot be read is named as such, not mistaken for a
+// missing team name.
+TEST_F(TeamTables, UnreadableMainTableIsReportedByName) {
+    ASSERT_TRUE(
+        WriteBytes(root.SysData(QStringLiteral("TeamName.dat")), QByteArray("\x82\xff\x81")));
+    clsTotoData data(root.Paths());
+    ASSERT_EQ(capture.Messages().size(), 1u);
+    EXPECT_TRUE(capture.Messages()[0].text.contains(QStringLiteral("TeamName.dat")))
+        << capture.Messages()[0].text.toStdString();
+    EXPECT_FALSE(capture.Messages()[0].text.contains(QStringLiteral("ダウンロード")));
+}
+
+} // namespace

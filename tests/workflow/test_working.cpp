@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -230,7 +231,15 @@ TEST_F(WorkingDocumentFileTest, WrongKindOrUnreadableFileChangesNothing) {
                   clsTFileTPD::BuildText(true, before.Record))
             << data;
         EXPECT_EQ(doc.FilePath, before.FilePath);
-        EXPECT_EQ(messages.Last().text, QStringLiteral("ファイルの読込に失敗しました。"));
+        // The message, then the file, the line and the key or block at fault.
+        const QStringList text = messages.Last().text.split(QLatin1Char('\n'));
+        ASSERT_EQ(text.size(), 2) << messages.Last().text.toStdString();
+        EXPECT_EQ(text[0], QStringLiteral("ファイルの読込に失敗しました。"));
+        EXPECT_TRUE(text[1].startsWith(QDir::toNativeSeparators(file) + QStringLiteral(": ")))
+            << text[1].toStdString();
+        EXPECT_TRUE(text[1].endsWith(data ? QStringLiteral("行目: <SingleData>")
+                                          : QStringLiteral("行目: Honmei.3")))
+            << text[1].toStdString();
     }
 }
 
