@@ -36,6 +36,8 @@ protected:
         window = std::make_unique<MainWindow>(root.Paths(), std::make_shared<SystemClock>());
         window->show();
         tab = window->ConditionPages();
+        // No real popup ever: an unexpected menu is dismissed.
+        tab->SetMenuChooser([](QMenu&) -> QAction* { return nullptr; });
     }
     void TearDown() override {
         if (window->Searching()) {
