@@ -45,7 +45,7 @@ QGroupBox* Framed(const QString& title, QWidget* content) {
 } // namespace
 
 MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget* parent)
-    : QMainWindow(parent), m_paths(std::move(paths)), m_clock(std::move(clock)),
+    : QMainWindow(parent), m_paths(std::move(paths)), m_clock(std::move(clock)), m_teams(m_paths),
       m_round(std::make_shared<StoredRoundRecords>(m_paths)),
       m_search(new SearchRunner(m_clock, this)) {
     m_ini = KestrelIni::Load(m_paths);
@@ -155,7 +155,9 @@ QWidget* MainWindow::BuildTabs() {
     m_tabs = new QTabWidget;
     m_settingsPage = new SearchSettingsPage;
     m_logView = new MessageLogView(m_search->Log());
-    m_tabs->addTab(Placeholder(kNotYet), QStringLiteral("条件"));
+    m_conditionTab = new ConditionTab;
+    ConnectConditions();
+    m_tabs->addTab(m_conditionTab, QStringLiteral("条件"));
     m_tabs->addTab(m_settingsPage, QStringLiteral("圧縮"));
     m_tabs->addTab(Placeholder(kNotYet), QStringLiteral("シングル"));
     m_tabs->addTab(Placeholder(kNotYet), QStringLiteral("結果"));
@@ -194,6 +196,17 @@ void MainWindow::ConnectRound() {
             [this](int index) { m_round.SetKumiIndex(index); });
 }
 
+void MainWindow::ConnectConditions() {
+    connect(m_conditionTab, &ConditionTab::TaishoChanged, this,
+            [this] { m_multi.SetTaishou(m_conditionTab->Taisho()); });
+    m_conditionTab->SetEngineSource([this](clsTX1& engine) {
+        MarkTable marks{};
+        m_multi.GetValue(marks);
+        engine.SetValue(marks);
+        engine.SetVote(m_doc.Record.Vote);
+    });
+}
+
 void MainWindow::OnKaisaikaiChange(int32_t round, const QString& kumi) {
     m_doc.Record.Kaisaikai = round;
     m_doc.Record.Kumi = kumi;
@@ -208,6 +221,7 @@ void MainWindow::OnKaisaikaiChange(int32_t round, const QString& kumi) {
     }
     m_multi.SetVote(m_doc.Record.Vote);
     m_votePanel->SetRecords(m_doc.Schedule, m_doc.Record.Vote);
+    m_conditionTab->AssignJ1J2(m_doc.Schedule, ConditionSet::Leagues(m_teams));
     RefreshRoundTexts();
 }
 
@@ -248,6 +262,7 @@ void MainWindow::StartSearch() {
     m_paused = false;
     m_doc.Record.Settings = m_settingsPage->Settings();
     m_multi.GetValue(m_doc.Record.Multi);
+    m_conditionTab->Collect(m_doc.Record.Conditions);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     m_searching = true;
     SetCommandsEnabled(false);
@@ -296,6 +311,7 @@ void MainWindow::SetCommandsEnabled(bool enabled) {
     m_multiGrid->setEnabled(enabled);
     m_countGrid->setEnabled(enabled);
     m_settingsPage->setEnabled(enabled);
+    m_conditionTab->setEnabled(enabled);
 }
 
 void MainWindow::NewDocumentCommand() {
@@ -305,6 +321,8 @@ void MainWindow::NewDocumentCommand() {
     NewDocument(m_doc, m_paths);
     m_multi.SetValue(m_doc.Record.Multi);
     m_settingsPage->SetSettings(m_doc.Record.Settings);
+    m_conditionTab->Spread(m_doc.Record.Conditions);
+    m_conditionTab->AssignJ1J2(m_doc.Schedule, ConditionSet::Leagues(m_teams));
     m_search->Log().Cls();
     ClearSearchPanels(m_count, m_meisai);
     m_tabs->setCurrentIndex(TabJouken);

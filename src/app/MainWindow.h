@@ -15,6 +15,8 @@
 #include "core/clsTMulti.h"
 #include "platform/Clock.h"
 #include "platform/ProgramPaths.h"
+#include "store/clsTotoData.h"
+#include "ui/ConditionTab.h"
 #include "ui/CountGridView.h"
 #include "ui/MeisaiView.h"
 #include "ui/MessageLogView.h"
@@ -56,6 +58,7 @@ public:
     CountGridView* CountGrid() const { return m_countGrid; }
     MeisaiView* MeisaiGrid() const { return m_meisaiGrid; }
     SearchSettingsPage* SettingsPage() const { return m_settingsPage; }
+    ConditionTab* ConditionPages() const { return m_conditionTab; }
     MessageLogView* LogView() const { return m_logView; }
     QTabWidget* Tabs() const { return m_tabs; }
     QPushButton* SearchButton() const { return m_searchButton; }
@@ -84,6 +87,7 @@ private:
     QWidget* BuildButtons();
     QWidget* Placeholder(const QString& text);
     void ConnectRound();
+    void ConnectConditions();
     void OnKaisaikaiChange(int32_t round, const QString& kumi);
     void StartSearch();
     void OnSearchFinished(const WorkingDocument& doc);
@@ -95,6 +99,7 @@ private:
     ProgramPaths m_paths;
     std::shared_ptr<Clock> m_clock;
     KestrelIni m_ini;
+    clsTotoData m_teams;
     WorkingDocument m_doc;
     clsTMulti m_multi;
     clsTCount m_count;
@@ -111,6 +116,7 @@ private:
     CountGridView* m_countGrid = nullptr;
     MeisaiView* m_meisaiGrid = nullptr;
     SearchSettingsPage* m_settingsPage = nullptr;
+    ConditionTab* m_conditionTab = nullptr;
     MessageLogView* m_logView = nullptr;
     QTabWidget* m_tabs = nullptr;
     QPushButton* m_searchButton = nullptr;

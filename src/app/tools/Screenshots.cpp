@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "ConditionScreenshots.h"
 #include "app/MainWindow.h"
 #include "platform/ErrorReporter.h"
 
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
                      Qt::QueuedConnection);
     window.OnSearchButton();
     done.exec();
-    const bool ok = Grab(window, out + QStringLiteral("/main-after-search.png"));
+    const bool ok = Grab(window, out + QStringLiteral("/main-after-search.png")) &&
+                    TakeConditionScreenshots(window, out, Grab);
     return ok ? 0 : 1;
 }
