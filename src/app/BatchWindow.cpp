@@ -17,8 +17,7 @@ constexpr int kStateColumnWidth = 80;
 
 } // namespace
 
-BatchWindow::BatchWindow(ProgramPaths paths, std::shared_ptr<FileDialogs> dialogs,
-                         QWidget* parent)
+BatchWindow::BatchWindow(ProgramPaths paths, std::shared_ptr<FileDialogs> dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window), m_paths(std::move(paths)), m_dialogs(std::move(dialogs)) {
     setWindowTitle(QStringLiteral("連続実行"));
     m_list = new QTreeWidget;
@@ -43,8 +42,7 @@ BatchWindow::BatchWindow(ProgramPaths paths, std::shared_ptr<FileDialogs> dialog
             },
             Qt::QueuedConnection);
     });
-    connect(&m_watcher, &QFutureWatcher<WorkingDocument>::finished, this,
-            &BatchWindow::OnFinished);
+    connect(&m_watcher, &QFutureWatcher<WorkingDocument>::finished, this, &BatchWindow::OnFinished);
     resize(kPathColumnWidth + kStateColumnWidth + 40, 300);
 }
 
@@ -79,9 +77,9 @@ void BatchWindow::AddFiles() {
     if (Running()) {
         return;
     }
-    const QStringList files = m_dialogs->OpenFiles(
-        QStringLiteral("ファイルを開く"), QStringLiteral("データファイル(*.tpd)"),
-        m_paths.UserData());
+    const QStringList files =
+        m_dialogs->OpenFiles(QStringLiteral("ファイルを開く"),
+                             QStringLiteral("データファイル(*.tpd)"), m_paths.UserData());
     for (const QString& file : files) {
         m_batch.AddFile(file);
     }

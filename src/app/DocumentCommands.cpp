@@ -87,8 +87,8 @@ void DocumentCommands::AddSortEntries(QMenu* menu) {
                 [this, k] { Sort(SortKind::Ninki, k); });
     }
     menu->addSeparator();
-    const QString marks[] = {QStringLiteral("０点"), QStringLiteral("１点"),
-                             QStringLiteral("２点"), QStringLiteral("３点以上")};
+    const QString marks[] = {QStringLiteral("０点"), QStringLiteral("１点"), QStringLiteral("２点"),
+                             QStringLiteral("３点以上")};
     for (int k = 0; k < 4; ++k) {
         connect(menu->addAction(marks[k]), &QAction::triggered, this,
                 [this, k] { Sort(SortKind::Mark, k); });
@@ -108,8 +108,8 @@ void DocumentCommands::AddEditEntries(QMenu* edit) {
     edit->addSeparator();
     connect(edit->addAction(QStringLiteral("全てのシングルを選択")), &QAction::triggered, this,
             [this] { SelectAll(true); });
-    connect(edit->addAction(QStringLiteral("全てのシングル選択を解除")), &QAction::triggered,
-            this, [this] { SelectAll(false); });
+    connect(edit->addAction(QStringLiteral("全てのシングル選択を解除")), &QAction::triggered, this,
+            [this] { SelectAll(false); });
     connect(edit->addAction(QStringLiteral("シングルを追加")), &QAction::triggered, this,
             &DocumentCommands::AddSingleCommand);
     connect(edit->addAction(QStringLiteral("選択シングルを削除")), &QAction::triggered, this,
@@ -155,8 +155,8 @@ ResultsPanel* DocumentCommands::ResultPanel() {
 }
 
 void DocumentCommands::SetEnabled(bool enabled) {
-    for (QWidget* panel : {static_cast<QWidget*>(m_singlePanel),
-                           static_cast<QWidget*>(m_resultPanel)}) {
+    for (QWidget* panel :
+         {static_cast<QWidget*>(m_singlePanel), static_cast<QWidget*>(m_resultPanel)}) {
         if (panel != nullptr) {
             panel->setEnabled(enabled);
         }
@@ -189,13 +189,13 @@ void DocumentCommands::ListChanged(bool toLastPage) {
     Refresh();
 }
 
-QString DocumentCommands::AskOpen(const QString& title, const QString& filter,
-                                  const QString& name, const QString& ext) {
+QString DocumentCommands::AskOpen(const QString& title, const QString& filter, const QString& name,
+                                  const QString& ext) {
     return ExtensionCheck(m_dialogs->OpenFile(title, filter, m_paths.UserData(), name), ext);
 }
 
-QString DocumentCommands::AskSave(const QString& title, const QString& filter,
-                                  const QString& name, const QString& ext) {
+QString DocumentCommands::AskSave(const QString& title, const QString& filter, const QString& name,
+                                  const QString& ext) {
     return ExtensionCheck(m_dialogs->SaveFile(title, filter, m_paths.UserData(), name), ext);
 }
 
@@ -246,8 +246,8 @@ bool DocumentCommands::OpenDocument() {
     if (!Allowed()) {
         return false;
     }
-    const QString path = AskOpen(kOpenTitle, kDataFilter, DefaultDocumentName(m_doc),
-                                 QStringLiteral("tpd"));
+    const QString path =
+        AskOpen(kOpenTitle, kDataFilter, DefaultDocumentName(m_doc), QStringLiteral("tpd"));
     return !path.isEmpty() && LoadDocument(path, true);
 }
 
@@ -265,8 +265,8 @@ bool DocumentCommands::SaveDocumentAs() {
     if (!Allowed()) {
         return false;
     }
-    const QString path = AskSave(kSaveTitle, kDataFilter, DefaultDocumentName(m_doc),
-                                 QStringLiteral("tpd"));
+    const QString path =
+        AskSave(kSaveTitle, kDataFilter, DefaultDocumentName(m_doc), QStringLiteral("tpd"));
     return !path.isEmpty() && SaveTo(path, true);
 }
 
@@ -274,8 +274,7 @@ bool DocumentCommands::OpenConditions() {
     if (!Allowed()) {
         return false;
     }
-    const QString path =
-        AskOpen(kOpenTitle, kConditionFilter, QString(), QStringLiteral("tpj"));
+    const QString path = AskOpen(kOpenTitle, kConditionFilter, QString(), QStringLiteral("tpj"));
     return !path.isEmpty() && LoadDocument(path, false);
 }
 

@@ -36,8 +36,7 @@ public:
     // Sort keys of "シングル並べ替え(S)".
     enum class SortKind { Money, Ninki, Mark, Grade };
 
-    DocumentCommands(WorkingDocument& doc, ProgramPaths paths, clsTCount& count,
-                     QWidget* window);
+    DocumentCommands(WorkingDocument& doc, ProgramPaths paths, clsTCount& count, QWidget* window);
 
     void SetHooks(Hooks hooks) { m_hooks = std::move(hooks); }
     void SetDialogs(std::shared_ptr<FileDialogs> dialogs) { m_dialogs = std::move(dialogs); }

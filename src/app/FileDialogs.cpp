@@ -13,8 +13,8 @@ QString StartPath(const QString& folder, const QString& name) {
 
 } // namespace
 
-QString QtFileDialogs::OpenFile(const QString& title, const QString& filter,
-                                const QString& folder, const QString& name) {
+QString QtFileDialogs::OpenFile(const QString& title, const QString& filter, const QString& folder,
+                                const QString& name) {
     return QFileDialog::getOpenFileName(m_parent, title, StartPath(folder, name), filter);
 }
 
@@ -23,8 +23,8 @@ QStringList QtFileDialogs::OpenFiles(const QString& title, const QString& filter
     return QFileDialog::getOpenFileNames(m_parent, title, folder, filter);
 }
 
-QString QtFileDialogs::SaveFile(const QString& title, const QString& filter,
-                                const QString& folder, const QString& name) {
+QString QtFileDialogs::SaveFile(const QString& title, const QString& filter, const QString& folder,
+                                const QString& name) {
     return QFileDialog::getSaveFileName(m_parent, title, StartPath(folder, name), filter);
 }
 

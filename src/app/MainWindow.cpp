@@ -28,12 +28,6 @@ void AddUnavailable(QMenu* menu, const QString& caption) {
     menu->addAction(caption)->setEnabled(false);
 }
 
-void AddUnavailable(QMenu* menu, const QStringList& captions) {
-    for (const QString& caption : captions) {
-        AddUnavailable(menu, caption);
-    }
-}
-
 QGroupBox* Framed(const QString& title, QWidget* content) {
     auto* box = new QGroupBox(title);
     auto* layout = new QVBoxLayout(box);

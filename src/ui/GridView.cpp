@@ -102,7 +102,8 @@ QPoint GridView::CellAt(const QPoint& pos) const {
 void GridView::PaintCell(QPainter& painter, int col, int row) const {
     const QRect rect = CellRect(col, row);
     const uint32_t rgb = m_model->BackRgb(row, col);
-    painter.fillRect(rect, rgb != 0 ? QColor::fromRgba(rgb) : CellBackColor(m_model->Back(row, col)));
+    painter.fillRect(rect,
+                     rgb != 0 ? QColor::fromRgba(rgb) : CellBackColor(m_model->Back(row, col)));
     painter.setPen(QColor(0xA0, 0xA0, 0xA0));
     painter.drawRect(rect);
     painter.setPen(CellForeColor(m_model->Fore(row, col)));

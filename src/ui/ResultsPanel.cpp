@@ -94,8 +94,8 @@ void ResultsPanel::BuildModels() {
         if (row == 1 || col == 1) {
             return 0;
         }
-        const ResultColor colour = row <= kSlotCount + 1 ? page.ClassBack(col - 2, row - 2)
-                                                         : page.GradeBack(col - 2);
+        const ResultColor colour =
+            row <= kSlotCount + 1 ? page.ClassBack(col - 2, row - 2) : page.GradeBack(col - 2);
         return ResultColorRgb(colour);
     });
     const clsTResultKakutei& kakutei = m_result.KakuteiTable();
@@ -188,8 +188,8 @@ QWidget* ResultsPanel::Legend() {
         auto* swatch = new QLabel;
         swatch->setFixedSize(14, 14);
         const QColor colour = QColor::fromRgba(ResultColorRgb(m_result.PageGrid().LegendColor(i)));
-        swatch->setStyleSheet(QStringLiteral("background:%1;border:1px solid gray;")
-                                  .arg(colour.name()));
+        swatch->setStyleSheet(
+            QStringLiteral("background:%1;border:1px solid gray;").arg(colour.name()));
         row->addWidget(swatch);
         row->addWidget(new QLabel(kCaptions[i]));
     }

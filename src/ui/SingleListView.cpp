@@ -28,7 +28,7 @@ CellFore SingleListView::Fore(int row, int col) const {
     int slot = 0;
     int goalClass = 0;
     return row > 1 && SingleListPage::ClassAt(col, slot, goalClass) ? CellFore::Blue
-                                                                     : CellFore::Black;
+                                                                    : CellFore::Black;
 }
 
 bool SingleListView::RightAligned(int row, int col) const {
