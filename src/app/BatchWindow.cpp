@@ -24,6 +24,8 @@ BatchWindow::BatchWindow(ProgramPaths paths, std::shared_ptr<FileDialogs> dialog
     m_list->setColumnCount(2);
     m_list->setHeaderLabels({QStringLiteral("ファイル名"), QStringLiteral("状 態")});
     m_list->setRootIsDecorated(false);
+    // Long paths keep their file names in view.
+    m_list->setTextElideMode(Qt::ElideLeft);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->header()->setStretchLastSection(false);
     m_list->setColumnWidth(0, kPathColumnWidth);

@@ -20,6 +20,7 @@ public:
 
     void SetBackRgb(RgbFn rgb) { m_rgb = std::move(rgb); }
     void SetFore(ForeFn fore) { m_fore = std::move(fore); }
+    void SetForeRgb(RgbFn rgb) { m_foreRgb = std::move(rgb); }
     void SetRightAligned(AlignFn align) { m_align = std::move(align); }
 
     int Rows() const override { return m_rows; }
@@ -34,12 +35,16 @@ public:
     }
     bool RightAligned(int row, int col) const override { return m_align && m_align(row, col); }
     uint32_t BackRgb(int row, int col) const override { return m_rgb ? m_rgb(row, col) : 0; }
+    uint32_t ForeRgb(int row, int col) const override {
+        return m_foreRgb ? m_foreRgb(row, col) : 0;
+    }
 
 private:
     int m_rows;
     int m_columns;
     TextFn m_text;
     RgbFn m_rgb;
+    RgbFn m_foreRgb;
     ForeFn m_fore;
     AlignFn m_align;
 };

@@ -21,6 +21,8 @@ public:
     virtual bool RightAligned(int row, int col) const = 0;
     // A background outside the CellBack palette as 0xAARRGGBB; 0 keeps Back().
     virtual uint32_t BackRgb(int, int) const { return 0; }
+    // A text colour outside the CellFore palette as 0xAARRGGBB; 0 keeps Fore().
+    virtual uint32_t ForeRgb(int, int) const { return 0; }
 };
 
 } // namespace kestrel

@@ -98,6 +98,13 @@ void ResultsPanel::BuildModels() {
             row <= kSlotCount + 1 ? page.ClassBack(col - 2, row - 2) : page.GradeBack(col - 2);
         return ResultColorRgb(colour);
     });
+    // White digits on the dark hit and miss colours, black on the light ones.
+    m_pageModel->SetForeRgb([this](int row, int col) -> uint32_t {
+        const uint32_t back = m_pageModel->BackRgb(row, col);
+        const bool dark =
+            back == ResultColorRgb(ResultColor::Red) || back == ResultColorRgb(ResultColor::Blue);
+        return dark ? 0xFFFFFFFFu : 0;
+    });
     const clsTResultKakutei& kakutei = m_result.KakuteiTable();
     m_kakuteiModel = std::make_unique<CallbackGridModel>(
         clsTResultKakutei::kRows, clsTResultKakutei::kColumns,
