@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "app/BatchWindow.h"
 #include "platform/ErrorReporter.h"
 #include "platform/Version.h"
 #include "workflow/RoundTexts.h"
@@ -27,12 +28,6 @@ void AddUnavailable(QMenu* menu, const QString& caption) {
     menu->addAction(caption)->setEnabled(false);
 }
 
-void AddUnavailable(QMenu* menu, const QStringList& captions) {
-    for (const QString& caption : captions) {
-        AddUnavailable(menu, caption);
-    }
-}
-
 QGroupBox* Framed(const QString& title, QWidget* content) {
     auto* box = new QGroupBox(title);
     auto* layout = new QVBoxLayout(box);
@@ -47,9 +42,13 @@ QGroupBox* Framed(const QString& title, QWidget* content) {
 MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget* parent)
     : QMainWindow(parent), m_paths(std::move(paths)), m_clock(std::move(clock)), m_teams(m_paths),
       m_round(std::make_shared<StoredRoundRecords>(m_paths)),
-      m_search(new SearchRunner(m_clock, this)) {
+      m_search(new SearchRunner(m_clock, this)),
+      m_commands(new DocumentCommands(m_doc, m_paths, m_count, this)) {
     m_ini = KestrelIni::Load(m_paths);
     m_multi.Initialize();
+    m_commands->SetHooks({[this] { return CloseCheck(); }, [this] { CollectDocument(); },
+                          [this](DocumentCommands::Change change) { ShowDocument(change); },
+                          [this] { return m_band->ResultAll()->isChecked(); }});
     BuildMenus();
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -82,17 +81,9 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
-    connect(file->addAction(QStringLiteral("新規作成(&N)")), &QAction::triggered, this,
-            &MainWindow::NewDocumentCommand);
-    AddUnavailable(file, {QStringLiteral("開く(&O)..."), QStringLiteral("上書き保存(&S)"),
-                          QStringLiteral("名前を付けて保存(&A)...")});
-    file->addSeparator();
-    AddUnavailable(file->addMenu(QStringLiteral("条件 ファイル")),
-                   {QStringLiteral("開く(&O)..."), QStringLiteral("保存(&S)...")});
-    AddUnavailable(file->addMenu(QStringLiteral("CSV ファイル(&C)")),
-                   {QStringLiteral("開く(&O)..."), QStringLiteral("保存(&S)..."),
-                    QStringLiteral("現在のシングルに追加(&A)..."),
-                    QStringLiteral("現在のシングルから削除(&D)...")});
+    connect(file->addAction(QStringLiteral("新規作成(&N)")), &QAction::triggered, m_commands,
+            &DocumentCommands::NewDocument);
+    m_commands->AddFileEntries(file);
     file->addSeparator();
     AddUnavailable(file, QStringLiteral("印刷(&P)..."));
     file->addSeparator();
@@ -100,20 +91,19 @@ void MainWindow::BuildMenus() {
             &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集"));
-    AddUnavailable(edit,
-                   {QStringLiteral("シングル並べ替え(S)"), QStringLiteral("重複シングル削除"),
-                    QStringLiteral("全てのシングルを選択"),
-                    QStringLiteral("全てのシングル選択を解除"), QStringLiteral("シングルを追加"),
-                    QStringLiteral("選択シングルを削除"), QStringLiteral("クリップボードにコピー"),
-                    QStringLiteral("クリップボードから取り込み")});
+    m_commands->AddEditEntries(edit);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示"));
     m_percentAction = view->addAction(QStringLiteral("シングル構成を％で表示"));
     m_percentAction->setCheckable(true);
-    connect(m_percentAction, &QAction::toggled, this, [this](bool on) { m_count.SetPercent(on); });
+    connect(m_percentAction, &QAction::toggled, this, [this](bool on) {
+        m_count.SetPercent(on);
+        m_commands->Refresh();
+    });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール"));
-    AddUnavailable(tools, QStringLiteral("連続実行"));
+    connect(tools->addAction(QStringLiteral("連続実行")), &QAction::triggered, this,
+            &MainWindow::ShowBatchWindow);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     AddUnavailable(help, QStringLiteral("オンラインマニュアル(&O)"));
@@ -159,10 +149,11 @@ QWidget* MainWindow::BuildTabs() {
     ConnectConditions();
     m_tabs->addTab(m_conditionTab, QStringLiteral("条件"));
     m_tabs->addTab(m_settingsPage, QStringLiteral("圧縮"));
-    m_tabs->addTab(Placeholder(kNotYet), QStringLiteral("シングル"));
-    m_tabs->addTab(Placeholder(kNotYet), QStringLiteral("結果"));
+    m_tabs->addTab(m_commands->SinglePanel(), QStringLiteral("シングル"));
+    m_tabs->addTab(m_commands->ResultPanel(), QStringLiteral("結果"));
     m_tabs->addTab(m_logView, QStringLiteral("メッセージ"));
     m_tabs->setCurrentIndex(TabJouken);
+    connect(m_tabs, &QTabWidget::currentChanged, m_commands, &DocumentCommands::Refresh);
     return m_tabs;
 }
 
@@ -223,6 +214,7 @@ void MainWindow::OnKaisaikaiChange(int32_t round, const QString& kumi) {
     m_votePanel->SetRecords(m_doc.Schedule, m_doc.Record.Vote);
     m_conditionTab->AssignJ1J2(m_doc.Schedule, ConditionSet::Leagues(m_teams));
     RefreshRoundTexts();
+    m_commands->Refresh();
 }
 
 void MainWindow::RefreshRoundTexts() {
@@ -231,7 +223,8 @@ void MainWindow::RefreshRoundTexts() {
 }
 
 bool MainWindow::CloseCheck() {
-    if (m_searching || m_search->Running()) {
+    const bool batch = m_batchWindow != nullptr && m_batchWindow->Running();
+    if (m_searching || m_search->Running() || batch) {
         ShowMessage(MessageIcon::Warning, kTitle, SearchDriver::kBusyText);
         return false;
     }
@@ -288,6 +281,7 @@ void MainWindow::OnSearchFinished(const WorkingDocument& doc) {
     m_searchButton->setEnabled(true);
     m_stopButton->setEnabled(false);
     SetCommandsEnabled(true);
+    m_commands->Refresh();
     QApplication::restoreOverrideCursor();
 }
 
@@ -312,21 +306,61 @@ void MainWindow::SetCommandsEnabled(bool enabled) {
     m_countGrid->setEnabled(enabled);
     m_settingsPage->setEnabled(enabled);
     m_conditionTab->setEnabled(enabled);
+    m_commands->SetEnabled(enabled);
 }
 
-void MainWindow::NewDocumentCommand() {
-    if (!CloseCheck()) {
+void MainWindow::CollectDocument() {
+    m_multi.GetValue(m_doc.Record.Multi);
+    m_doc.Record.Settings = m_settingsPage->Settings();
+    m_conditionTab->Collect(m_doc.Record.Conditions);
+}
+
+void MainWindow::ShowDocument(DocumentCommands::Change change) {
+    if (change == DocumentCommands::Change::Conditions) {
+        m_conditionTab->Spread(m_doc.Record.Conditions);
+        m_tabs->setCurrentIndex(TabJouken);
         return;
     }
-    NewDocument(m_doc, m_paths);
+    if (m_round.Kaisaikai() != m_doc.Record.Kaisaikai) {
+        // The round selector reloads the round's records; the document keeps its own vote.
+        const WorkingDocument loaded = m_doc;
+        m_round.SetKaisaikai(loaded.Record.Kaisaikai);
+        m_doc = loaded;
+    }
+    m_multi.SetVote(m_doc.Record.Vote);
+    m_votePanel->SetRecords(m_doc.Schedule, m_doc.Record.Vote);
     m_multi.SetValue(m_doc.Record.Multi);
     m_settingsPage->SetSettings(m_doc.Record.Settings);
     m_conditionTab->Spread(m_doc.Record.Conditions);
     m_conditionTab->AssignJ1J2(m_doc.Schedule, ConditionSet::Leagues(m_teams));
     m_search->Log().Cls();
-    ClearSearchPanels(m_count, m_meisai);
-    m_tabs->setCurrentIndex(TabJouken);
+    for (const QString& line : ReportLines(m_doc.Record)) {
+        m_search->Log().Msg(line, true, false);
+    }
+    m_logView->Refresh();
+    ShowSearchPanels(m_doc.Record, m_count, m_meisai);
+    if (m_doc.FilePath.isEmpty() && m_doc.Record.Singles.empty()) {
+        m_tabs->setCurrentIndex(TabJouken);
+    }
     setWindowTitle(WindowCaption(m_doc));
+    RefreshRoundTexts();
+}
+
+BatchWindow* MainWindow::ShowBatchWindow() {
+    if (!CloseCheck()) {
+        return nullptr;
+    }
+    if (m_batchWindow == nullptr) {
+        m_batchWindow = new BatchWindow(m_paths, std::make_shared<QtFileDialogs>(this), this);
+        connect(m_batchWindow, &BatchWindow::Finished, this, [this](const WorkingDocument& doc) {
+            m_doc = doc;
+            ShowDocument(DocumentCommands::Change::Whole);
+            m_commands->Refresh();
+        });
+    }
+    m_batchWindow->show();
+    m_batchWindow->raise();
+    return m_batchWindow;
 }
 
 void MainWindow::ShowVersion() {

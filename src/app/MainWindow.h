@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/DocumentCommands.h"
 #include "app/RoundBand.h"
 #include "app/SearchRunner.h"
 #include "core/clsTCount.h"
@@ -28,6 +29,8 @@
 #include "workflow/clsTMain.h"
 
 namespace kestrel {
+
+class BatchWindow;
 
 // The main window: the round band, the multi, the vote-status, count and summary panels, the
 // tabs (条件, 圧縮, シングル, 結果, メッセージ) and the search buttons. It holds the working
@@ -66,6 +69,9 @@ public:
     // The menus of the menu bar, left to right.
     const std::vector<QMenu*>& Menus() const { return m_menus; }
     QAction* PercentAction() const { return m_percentAction; }
+    DocumentCommands& Commands() { return *m_commands; }
+    // Shows the batch-run window (created on first use).
+    BatchWindow* ShowBatchWindow();
 
     // The close check: false with the busy message while a search runs, false silently while a
     // document is being saved.
@@ -93,7 +99,8 @@ private:
     void OnSearchFinished(const WorkingDocument& doc);
     void SetCaption(SearchCaption caption);
     void SetCommandsEnabled(bool enabled);
-    void NewDocumentCommand();
+    void ShowDocument(DocumentCommands::Change change);
+    void CollectDocument();
     void ShowVersion();
 
     ProgramPaths m_paths;
@@ -106,6 +113,8 @@ private:
     clsTMeisai m_meisai;
     clsTMain m_round;
     SearchRunner* m_search;
+    DocumentCommands* m_commands;
+    BatchWindow* m_batchWindow = nullptr;
     bool m_searching = false;
     bool m_paused = false;
     SearchCaption m_caption = SearchCaption::Start;

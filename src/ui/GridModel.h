@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 #include "core/MarkTable.h"
 
@@ -18,6 +19,10 @@ public:
     virtual CellBack Back(int row, int col) const = 0;
     virtual CellFore Fore(int row, int col) const = 0;
     virtual bool RightAligned(int row, int col) const = 0;
+    // A background outside the CellBack palette as 0xAARRGGBB; 0 keeps Back().
+    virtual uint32_t BackRgb(int, int) const { return 0; }
+    // A text colour outside the CellFore palette as 0xAARRGGBB; 0 keeps Fore().
+    virtual uint32_t ForeRgb(int, int) const { return 0; }
 };
 
 } // namespace kestrel

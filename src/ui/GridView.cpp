@@ -101,10 +101,13 @@ QPoint GridView::CellAt(const QPoint& pos) const {
 
 void GridView::PaintCell(QPainter& painter, int col, int row) const {
     const QRect rect = CellRect(col, row);
-    painter.fillRect(rect, CellBackColor(m_model->Back(row, col)));
+    const uint32_t rgb = m_model->BackRgb(row, col);
+    painter.fillRect(rect,
+                     rgb != 0 ? QColor::fromRgba(rgb) : CellBackColor(m_model->Back(row, col)));
     painter.setPen(QColor(0xA0, 0xA0, 0xA0));
     painter.drawRect(rect);
-    painter.setPen(CellForeColor(m_model->Fore(row, col)));
+    const uint32_t fore = m_model->ForeRgb(row, col);
+    painter.setPen(fore != 0 ? QColor::fromRgba(fore) : CellForeColor(m_model->Fore(row, col)));
     const Qt::Alignment align =
         m_model->RightAligned(row, col) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter;
     painter.drawText(rect.adjusted(3, 0, -4, 0), align, m_model->Text(row, col));

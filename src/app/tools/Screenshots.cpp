@@ -1,5 +1,7 @@
 // Takes the README screenshots of the main window on the demo round: before a search and after
-// a fast second-grade search of a multi marked by vote order. Run under a real X server (the
+// a fast second-grade search of a multi marked by vote order, the single list and the results
+// tab of that search (three teams revealed), and the batch window after running two copies of
+// the document. Run under a real X server (the
 // screenshots script uses Xvfb) so that the fonts are the ones a user sees.
 //
 //   kestrel-screenshots OUTPUT_FOLDER
@@ -12,6 +14,7 @@
 #include <cstdio>
 
 #include "ConditionScreenshots.h"
+#include "app/BatchWindow.h"
 #include "app/MainWindow.h"
 #include "platform/ErrorReporter.h"
 
@@ -57,6 +60,56 @@ void MarkByVoteOrder(MainWindow& window) {
     window.Multi().SetValue(marks);
 }
 
+// Answers the batch window's file dialog with fixed paths.
+class FixedDialogs : public FileDialogs {
+public:
+    explicit FixedDialogs(QStringList paths) : m_paths(std::move(paths)) {}
+    QString OpenFile(const QString&, const QString&, const QString&, const QString&) override {
+        return QString();
+    }
+    QStringList OpenFiles(const QString&, const QString&, const QString&) override {
+        return m_paths;
+    }
+    QString SaveFile(const QString&, const QString&, const QString&, const QString&) override {
+        return QString();
+    }
+
+private:
+    QStringList m_paths;
+};
+
+bool GrabTabs(MainWindow& window, const QString& out) {
+    window.Tabs()->setCurrentIndex(MainWindow::TabSingle);
+    if (!Grab(window, out + QStringLiteral("/main-singles.png"))) {
+        return false;
+    }
+    window.Tabs()->setCurrentIndex(MainWindow::TabResult);
+    for (int i = 0; i < 3; ++i) {
+        window.Commands().ResultPanel()->NextButton()->click();
+    }
+    return Grab(window, out + QStringLiteral("/main-results.png"));
+}
+
+bool GrabBatch(MainWindow& window, const QString& out) {
+    QStringList paths;
+    for (const QString& name : {QStringLiteral("KST-1555.tpd"), QStringLiteral("KST-1555-2.tpd")}) {
+        WorkingDocument doc = window.Document();
+        const QString path = ProgramPaths::FromExecutable().UserData() + QStringLiteral("/") + name;
+        if (!FileSaveTPD(doc, path, true)) {
+            return false;
+        }
+        paths << path;
+    }
+    BatchWindow* batch = window.ShowBatchWindow();
+    batch->SetDialogs(std::make_shared<FixedDialogs>(paths));
+    batch->AddFiles();
+    batch->Start();
+    while (batch->Running()) {
+        Settle(200);
+    }
+    return Grab(*batch, out + QStringLiteral("/batch-window.png"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -81,6 +134,7 @@ int main(int argc, char** argv) {
     window.OnSearchButton();
     done.exec();
     const bool ok = Grab(window, out + QStringLiteral("/main-after-search.png")) &&
-                    TakeConditionScreenshots(window, out, Grab);
+                    TakeConditionScreenshots(window, out, Grab) && GrabTabs(window, out) &&
+                    GrabBatch(window, out);
     return ok ? 0 : 1;
 }

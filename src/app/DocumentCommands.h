@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "app/FileDialogs.h"
+#include "platform/ProgramPaths.h"
+#include "platform/UserPrompt.h"
+#include "results/clsTResult.h"
+#include "ui/ResultsPanel.h"
+#include "ui/SingleListPanel.h"
+#include "workflow/SingleListPage.h"
+#include "workflow/WorkingDocument.h"
+
+namespace kestrel {
+
+// The main window's document, CSV, clipboard and list commands, and the two tabs they show: the
+// single list (シングル) and the results panel (結果). Every command first runs the window's close
+// check, so nothing starts while a search runs or a document is being written. Paths come from
+// the injected file dialogs and questions go through the injected prompt, so tests answer both.
+// A file that fails to open leaves the current document as it was: loads work on a copy.
+class DocumentCommands : public QObject {
+    Q_OBJECT
+public:
+    // What a command replaced in the document, for the window to show.
+    enum class Change { Whole, Conditions, List };
+    struct Hooks {
+        std::function<bool()> closeCheck;     // false refuses the command
+        std::function<void()> collect;        // window state into the document before a save
+        std::function<void(Change)> show;     // the document into the window after a change
+        std::function<bool()> showAllResults; // "常に全ての結果を表示する"
+    };
+    // Sort keys of "シングル並べ替え(S)".
+    enum class SortKind { Money, Ninki, Mark, Grade };
+
+    DocumentCommands(WorkingDocument& doc, ProgramPaths paths, clsTCount& count, QWidget* window);
+
+    void SetHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+    void SetDialogs(std::shared_ptr<FileDialogs> dialogs) { m_dialogs = std::move(dialogs); }
+    void SetPrompt(std::shared_ptr<UserPrompt> prompt) { m_prompt = std::move(prompt); }
+
+    // Menu entries, appended to the window's menus.
+    void AddFileEntries(QMenu* file);
+    void AddEditEntries(QMenu* edit);
+    // The two tabs (created once, owned by the caller's tab widget).
+    SingleListPanel* SinglePanel();
+    ResultsPanel* ResultPanel();
+    // Redraws the list view and the results panel from the document and shows the single frame
+    // in the count panel.
+    void Refresh();
+    // Disables the tabs while a search runs.
+    void SetEnabled(bool enabled);
+
+    // The commands.
+    void NewDocument();
+    bool OpenDocument();
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    bool OpenConditions();
+    bool SaveConditions();
+    bool CsvOpenCommand();
+    bool CsvSaveCommand();
+    bool CsvAddCommand();
+    bool CsvDelCommand();
+    bool CopyToClipboard(int kind);
+    bool ImportFromClipboard();
+    void RemoveRepeatsCommand();
+    void SelectAll(bool selected);
+    bool AddSingleCommand();
+    bool DeleteSelectedCommand();
+    void Sort(SortKind kind, int k);
+    QAction* AscendingAction() const { return m_ascending; }
+
+    SingleListPage& Page() { return m_page; }
+    clsTResult& Results() { return m_result; }
+
+private:
+    bool Allowed() const;
+    QString AskOpen(const QString& title, const QString& filter, const QString& name,
+                    const QString& ext);
+    QString AskSave(const QString& title, const QString& filter, const QString& name,
+                    const QString& ext);
+    bool LoadDocument(const QString& path, bool blnData);
+    bool SaveTo(const QString& path, bool blnData);
+    void ListChanged(bool toLastPage = false);
+    void OnListClicked(Qt::MouseButton button, int col, int row);
+    void AddSortEntries(QMenu* menu);
+    UserPrompt& Prompt() const;
+
+    WorkingDocument& m_doc;
+    ProgramPaths m_paths;
+    clsTCount& m_count;
+    QWidget* m_window;
+    Hooks m_hooks;
+    std::shared_ptr<FileDialogs> m_dialogs;
+    std::shared_ptr<UserPrompt> m_prompt;
+    SingleListPage m_page;
+    clsTResult m_result;
+    SingleListPanel* m_singlePanel = nullptr;
+    ResultsPanel* m_resultPanel = nullptr;
+    QAction* m_ascending = nullptr;
+};
+
+} // namespace kestrel

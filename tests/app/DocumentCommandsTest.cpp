@@ -1,0 +1,424 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QTest>
+#include <memory>
+
+#include "AppTestSupport.h"
+#include "CommandTestSupport.h"
+#include "MessageCollector.h"
+#include "app/BatchWindow.h"
+#include "app/MainWindow.h"
+#include "core/clsTNumber.h"
+#include "documents/clsTClipboard.h"
+#include "documents/clsTFileCSV.h"
+#include "results/clsTSingleSort.h"
+#include "workflow/BatchRun.h"
+
+namespace kestrel {
+namespace {
+
+using test::FindAction;
+
+const std::vector<int32_t> kList = {0, 1365, 4095, 27, 300, 2730, 100, 1000, 2000, 3000, 50, 60};
+
+// The real window on a copy of the shipped data, with its file dialogs and questions answered
+// by the test.
+class DocumentCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(root.Paths(), std::make_shared<SystemClock>());
+        dialogs = std::make_shared<test::QueuedDialogs>();
+        window->Commands().SetDialogs(dialogs);
+        window->show();
+    }
+    void TearDown() override {
+        if (window->Searching()) {
+            window->OnStopButton();
+            QTRY_VERIFY_WITH_TIMEOUT(!window->Searching(), 30000);
+        }
+    }
+    // Triggers a menu entry by its captions; menu 0 file, 1 edit, 2 view, 3 tools, 4 help.
+    void Trigger(int menu, const QStringList& path) {
+        QAction* action = FindAction(window->Menus()[static_cast<size_t>(menu)], path);
+        ASSERT_NE(action, nullptr) << path.join(QStringLiteral(" > ")).toStdString();
+        ASSERT_TRUE(action->isEnabled());
+        action->trigger();
+    }
+    void Import(const std::vector<int32_t>& singles) {
+        QGuiApplication::clipboard()->setText(clsTClipboard::NumberedList(singles));
+        Trigger(1, {QStringLiteral("クリップボードから取り込み"),
+                    QStringLiteral("買い目（１口が行）")});
+    }
+    void MarkAll() {
+        window->MultiGrid()->SetMenuChooser([](QMenu& menu) -> QAction* {
+            for (QAction* action : menu.actions()) {
+                if (action->text() == QStringLiteral("全て本命でマーク")) {
+                    return action;
+                }
+            }
+            return nullptr;
+        });
+        GridView* grid = window->MultiGrid();
+        QTest::mouseClick(grid, Qt::RightButton, Qt::NoModifier, grid->CellRect(1, 1).center());
+    }
+    QString UserFile(const QString& name) const {
+        return root.Paths().UserData() + QStringLiteral("/") + name;
+    }
+    const std::vector<int32_t>& Singles() const { return window->Document().Record.Singles; }
+    void SaveAs(const QString& path) {
+        dialogs->Push(path);
+        Trigger(0, {QStringLiteral("名前を付けて保存(&A)...")});
+    }
+
+    test::DemoRoot root;
+    test::CollectedMessages messages;
+    std::shared_ptr<test::QueuedDialogs> dialogs;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(DocumentCommandsTest, SaveOpenRoundTripThroughTheMenus) {
+    MarkAll();
+    Import(kList);
+    const MarkTable marks = [this] {
+        MarkTable table{};
+        window->Multi().GetValue(table);
+        return table;
+    }();
+    // Saving a new document asks for a name, proposes the default one and adds the extension.
+    dialogs->Push(UserFile(QStringLiteral("mine")));
+    Trigger(0, {QStringLiteral("上書き保存(&S)")});
+    EXPECT_EQ(dialogs->LastTitle, QStringLiteral("名前を付けて保存"));
+    EXPECT_EQ(dialogs->LastName, QStringLiteral("KST-1555.tpd"));
+    const QString path = UserFile(QStringLiteral("mine.tpd"));
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_EQ(window->Document().FilePath, path);
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("[mine.tpd]")));
+
+    Trigger(0, {QStringLiteral("新規作成(&N)")});
+    EXPECT_TRUE(Singles().empty());
+    EXPECT_TRUE(window->Document().FilePath.isEmpty());
+
+    dialogs->Push(path);
+    Trigger(0, {QStringLiteral("開く(&O)...")});
+    EXPECT_EQ(dialogs->LastTitle, QStringLiteral("ファイルを開く"));
+    EXPECT_EQ(Singles(), kList);
+    EXPECT_EQ(window->Document().FilePath, path);
+    MarkTable reloaded{};
+    window->Multi().GetValue(reloaded);
+    EXPECT_EQ(reloaded, marks);
+    EXPECT_EQ(window->Commands().Page().Count(), static_cast<int>(kList.size()));
+    EXPECT_EQ(messages.Count(), 1u); // the import's count message only
+}
+
+TEST_F(DocumentCommandsTest, FailedOpenKeepsTheCurrentDocument) {
+    MarkAll();
+    Import(kList);
+    const QString good = UserFile(QStringLiteral("good.tpd"));
+    SaveAs(good);
+    dialogs->Push(UserFile(QStringLiteral("only")));
+    Trigger(0, {QStringLiteral("条件 ファイル"), QStringLiteral("保存(&S)...")});
+    EXPECT_EQ(dialogs->LastName, QStringLiteral("条件"));
+    const QString conditions = UserFile(QStringLiteral("only.tpj"));
+    ASSERT_TRUE(QFile::exists(conditions));
+    // A condition file under a data-file name is the wrong kind of file.
+    const QString wrongKind = UserFile(QStringLiteral("conditions.tpd"));
+    ASSERT_TRUE(QFile::copy(conditions, wrongKind));
+    QFile whole(good);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    const QString broken = UserFile(QStringLiteral("broken.tpd"));
+    QFile cut(broken);
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(bytes.left(bytes.size() / 3) + "SingleCount = many\r\n");
+    cut.close();
+
+    struct Case {
+        QString path;
+        QString title;
+        QString text;
+    };
+    const Case cases[] = {
+        {wrongKind, QStringLiteral("ファイルタイプ警告"),
+         QStringLiteral("Kestrelのファイルではありません。")},
+        {broken, QStringLiteral("Kestrel"), QStringLiteral("ファイルの読込に失敗しました。")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        messages.Clear();
+        dialogs->Push(c.path);
+        Trigger(0, {QStringLiteral("開く(&O)...")});
+        ASSERT_GE(messages.Count(), 1u);
+        EXPECT_EQ(messages.Last().title, c.title);
+        EXPECT_TRUE(messages.Last().text.startsWith(c.text)) << messages.Last().text.toStdString();
+        EXPECT_EQ(Singles(), kList);
+        EXPECT_EQ(window->Document().FilePath, good);
+        EXPECT_EQ(window->Commands().Page().Count(), static_cast<int>(kList.size()));
+    }
+}
+
+TEST_F(DocumentCommandsTest, CsvSaveOpenAddAndDelete) {
+    clsTFileCSV csv;
+    ASSERT_TRUE(csv.CsvSave(UserFile(QStringLiteral("add.csv")), {1, 2}));
+    ASSERT_TRUE(csv.CsvSave(UserFile(QStringLiteral("del.csv")), {0, 2, 4095}));
+    Import({0, 5});
+
+    dialogs->Push(UserFile(QStringLiteral("add")));
+    Trigger(0, {QStringLiteral("CSV ファイル(&C)"), QStringLiteral("現在のシングルに追加(&A)...")});
+    EXPECT_EQ(dialogs->LastTitle, QStringLiteral("現在のシングルに追加"));
+    EXPECT_EQ(Singles(), (std::vector<int32_t>{0, 5, 1, 2}));
+    // Slot 1 of 0, 5, 1, 2 holds the classes 0, 1, 1, 2.
+    EXPECT_EQ(window->Document().Record.SingleFrame[1][0], 2);
+
+    dialogs->Push(UserFile(QStringLiteral("del.csv")));
+    Trigger(0,
+            {QStringLiteral("CSV ファイル(&C)"), QStringLiteral("現在のシングルから削除(&D)...")});
+    EXPECT_EQ(dialogs->LastTitle, QStringLiteral("現在のシングルから削除"));
+    EXPECT_EQ(Singles(), (std::vector<int32_t>{5, 1}));
+    EXPECT_EQ(window->Document().Record.SingleFrame[0][0], 0);
+    EXPECT_EQ(window->Commands().Page().Count(), 2);
+
+    dialogs->Push(UserFile(QStringLiteral("kept")));
+    Trigger(0, {QStringLiteral("CSV ファイル(&C)"), QStringLiteral("保存(&S)...")});
+    EXPECT_EQ(dialogs->LastName, QStringLiteral("KST-1555.csv"));
+    Trigger(0, {QStringLiteral("新規作成(&N)")});
+    dialogs->Push(UserFile(QStringLiteral("kept.csv")));
+    Trigger(0, {QStringLiteral("CSV ファイル(&C)"), QStringLiteral("開く(&O)...")});
+    EXPECT_EQ(Singles(), (std::vector<int32_t>{5, 1}));
+}
+
+TEST_F(DocumentCommandsTest, RemoveRepeatsKeepsFirstOccurrencesAndReports) {
+    struct Case {
+        std::vector<int32_t> list;
+        std::vector<int32_t> kept;
+        QString text;
+    };
+    const Case cases[] = {
+        {{5, 7, 5, 9, 7},
+         {5, 7, 9},
+         QStringLiteral("重複したシングルを消去しました\r\nシングル総数：5 → 3")},
+        {{5, 7, 9}, {5, 7, 9}, QStringLiteral("重複したシングルは存在しません")},
+    };
+    for (const Case& c : cases) {
+        Import(c.list);
+        messages.Clear();
+        Trigger(1, {QStringLiteral("重複シングル削除")});
+        EXPECT_EQ(Singles(), c.kept);
+        EXPECT_EQ(window->Commands().Page().Count(), static_cast<int>(c.kept.size()));
+        EXPECT_EQ(messages.Last().icon, MessageIcon::Information);
+        EXPECT_EQ(messages.Last().text, c.text);
+    }
+}
+
+TEST_F(DocumentCommandsTest, ClipboardCopyGivesTheTextOfEachLayout) {
+    MarkAll();
+    Import(kList);
+    const std::pair<QString, int> layouts[] = {
+        {QStringLiteral("予想（条件無し）"), clsTClipboard::kSheet},
+        {QStringLiteral("予想（条件有り）"), clsTClipboard::kSheetWithConditions},
+        {QStringLiteral("買い目（１口が行）"), clsTClipboard::kNumberedList},
+        {QStringLiteral("買い目（１口が列）"), clsTClipboard::kSlotRows}};
+    for (const auto& [caption, kind] : layouts) {
+        SCOPED_TRACE(caption.toStdString());
+        QGuiApplication::clipboard()->clear();
+        Trigger(1, {QStringLiteral("クリップボードにコピー"), caption});
+        const QString expected =
+            clsTClipboard().GetText(kind, window->Document().Record, window->Document().Schedule);
+        EXPECT_FALSE(expected.isEmpty());
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
+        EXPECT_EQ(messages.Last().text, clsTClipboard::kCopiedText);
+    }
+    // The list layout reads back unchanged.
+    Trigger(1, {QStringLiteral("クリップボードにコピー"), QStringLiteral("買い目（１口が行）")});
+    Trigger(0, {QStringLiteral("新規作成(&N)")});
+    Trigger(1,
+            {QStringLiteral("クリップボードから取り込み"), QStringLiteral("買い目（１口が列）")});
+    EXPECT_EQ(Singles(), kList);
+    EXPECT_EQ(messages.Last().text, QStringLiteral("12口取り込みしました"));
+}
+
+TEST_F(DocumentCommandsTest, CellEditOnALockedListAsksFirst) {
+    struct Case {
+        PromptAnswer answer;
+        int32_t single;
+        bool locked;
+    };
+    // Slot 3 (index 2) set to class 3 turns the single 0 into 3 << 4.
+    const Case cases[] = {{PromptAnswer::No, 0, true}, {PromptAnswer::Yes, 48, false}};
+    for (const Case& c : cases) {
+        Import({0});
+        auto prompt = std::make_shared<FixedPrompt>(c.answer);
+        window->Commands().SetPrompt(prompt);
+        window->Tabs()->setCurrentIndex(MainWindow::TabSingle);
+        SingleListPanel* panel = window->Commands().SinglePanel();
+        panel->EditLock()->setChecked(true);
+        GridView* view = panel->View();
+        QTest::mouseClick(
+            view, Qt::LeftButton, Qt::NoModifier,
+            view->CellRect(SingleListPage::kFirstClassColumn + 4 * 2 + 3, 2).center());
+        EXPECT_EQ(prompt->AskCount(), 1);
+        EXPECT_EQ(prompt->LastText(),
+                  QStringLiteral("編集がロックされています。編集のロックを解除しますか？"));
+        EXPECT_EQ(Singles(), std::vector<int32_t>{c.single});
+        EXPECT_EQ(window->Document().EditLock, c.locked);
+        EXPECT_EQ(panel->EditLock()->isChecked(), c.locked);
+        EXPECT_EQ(window->Document().Record.SingleFrame[3][2], c.locked ? 0 : 1);
+        EXPECT_EQ(view->CellAt(view->CellRect(1, 2).center()), QPoint(1, 2));
+    }
+}
+
+TEST_F(DocumentCommandsTest, ListClicksSelectAddAndDelete) {
+    Import(kList);
+    window->Commands().SetPrompt(std::make_shared<FixedPrompt>(PromptAnswer::Yes));
+    window->Tabs()->setCurrentIndex(MainWindow::TabSingle);
+    SingleListPanel* panel = window->Commands().SinglePanel();
+    GridView* view = panel->View();
+    // Entries 1 and 3 of the first page selected by their numbers, then deleted.
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, view->CellRect(1, 2).center());
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, view->CellRect(1, 4).center());
+    EXPECT_EQ(view->CellAt(view->CellRect(1, 4).center()), QPoint(1, 4));
+    Trigger(1, {QStringLiteral("選択シングルを削除")});
+    std::vector<int32_t> rest = kList;
+    rest.erase(rest.begin() + 2);
+    rest.erase(rest.begin());
+    EXPECT_EQ(Singles(), rest);
+    // A click below the last single of the last page adds the single 0 and shows its page.
+    QTest::mouseClick(panel->NextButton(), Qt::LeftButton);
+    EXPECT_EQ(window->Commands().Page().Page(), 0); // ten singles fit on one page
+    Import(kList);
+    QTest::mouseClick(panel->NextButton(), Qt::LeftButton);
+    EXPECT_EQ(panel->PageLabel()->text(), QStringLiteral("2／2"));
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, view->CellRect(1, 5).center());
+    EXPECT_EQ(Singles().size(), kList.size() + 1);
+    EXPECT_EQ(Singles().back(), 0);
+    // Deleting with nothing selected only says so.
+    Trigger(1, {QStringLiteral("全てのシングル選択を解除")});
+    messages.Clear();
+    Trigger(1, {QStringLiteral("選択シングルを削除")});
+    EXPECT_EQ(messages.Last().text, QStringLiteral("削除対象のシングルが選択されていません"));
+    Trigger(1, {QStringLiteral("全てのシングルを選択")});
+    Trigger(1, {QStringLiteral("選択シングルを削除")});
+    EXPECT_TRUE(Singles().empty());
+}
+
+TEST_F(DocumentCommandsTest, SortEntriesOrderTheListByTheirKeys) {
+    window->Band()->ResultAll()->setChecked(true);
+    Import(kList);
+    const WorkingDocument& doc = window->Document();
+    clsTSingleSort keys;
+    keys.SetVote(doc.Record.Vote);
+    int32_t result = 0;
+    for (int t = 0; t < kSlotCount; ++t) {
+        result |= doc.Result.Slots[static_cast<size_t>(t)].Result << (2 * t);
+    }
+    using KeyFn = std::function<double(int32_t)>;
+    const std::pair<QString, KeyFn> entries[] = {
+        {QStringLiteral("１等推定金額"),
+         [&](int32_t no) { return keys.MoneyKey(no, 0).ToDouble(); }},
+        {QStringLiteral("２等推定金額"),
+         [&](int32_t no) { return keys.MoneyKey(no, 1).ToDouble(); }},
+        {QStringLiteral("３等推定金額"),
+         [&](int32_t no) { return keys.MoneyKey(no, 2).ToDouble(); }},
+        {QStringLiteral("１番人気"), [&](int32_t no) { return double(keys.NinkiKey(no, 0)); }},
+        {QStringLiteral("４番人気"), [&](int32_t no) { return double(keys.NinkiKey(no, 3)); }},
+        {QStringLiteral("０点"), [](int32_t no) { return double(clsTSingleSort::MarkKey(no, 0)); }},
+        {QStringLiteral("３点以上"),
+         [](int32_t no) { return double(clsTSingleSort::MarkKey(no, 3)); }},
+        {QStringLiteral("当せん数"),
+         [&](int32_t no) { return double(clsTNumber::Distance(no, result)); }},
+    };
+    std::vector<int32_t> sortedInput = kList;
+    std::sort(sortedInput.begin(), sortedInput.end());
+    for (const bool ascending : {false, true}) {
+        window->Commands().AscendingAction()->setChecked(ascending);
+        for (const auto& [caption, key] : entries) {
+            SCOPED_TRACE(caption.toStdString() + (ascending ? " asc" : " desc"));
+            Trigger(1, {QStringLiteral("シングル並べ替え(S)"), caption});
+            std::vector<int32_t> list = Singles();
+            for (size_t i = 1; i < list.size(); ++i) {
+                const double a = key(list[i - 1]);
+                const double b = key(list[i]);
+                EXPECT_TRUE(ascending ? a <= b : a >= b) << i;
+            }
+            std::sort(list.begin(), list.end());
+            EXPECT_EQ(list, sortedInput);
+        }
+    }
+}
+
+TEST_F(DocumentCommandsTest, DemoRoundGradedTeamByTeam) {
+    Import(kList);
+    window->Tabs()->setCurrentIndex(MainWindow::TabResult);
+    ResultsPanel* panel = window->Commands().ResultPanel();
+    const clsTResult& results = window->Commands().Results();
+    const ResultRecord& official = window->Document().Result;
+    ASSERT_EQ(official.Kaisaikai, 1555);
+    for (int revealed = 0; revealed <= kSlotCount; ++revealed) {
+        SCOPED_TRACE(revealed);
+        if (revealed > 0) {
+            ASSERT_TRUE(panel->NextButton()->isEnabled());
+            QTest::mouseClick(panel->NextButton(), Qt::LeftButton);
+        }
+        EXPECT_EQ(results.RevealCount(), revealed);
+        GradeCounts expected{};
+        for (const int32_t no : kList) {
+            int misses = 0;
+            for (int t = 0; t < revealed; ++t) {
+                misses += clsTNumber::Digit(no, t) != official.Slots[static_cast<size_t>(t)].Result;
+            }
+            ++expected[static_cast<size_t>(misses)];
+        }
+        for (int g = 1; g <= 7; ++g) {
+            EXPECT_EQ(results.GradeTable().Count(g), expected[static_cast<size_t>(g - 1)]) << g;
+        }
+    }
+    EXPECT_FALSE(panel->NextButton()->isEnabled());
+    EXPECT_FALSE(panel->AllButton()->isEnabled());
+    EXPECT_FALSE(results.KakuteiTable().CellText(2, 2).isEmpty());
+    EXPECT_EQ(panel->PageLabel()->text(), QStringLiteral("1／2"));
+    QTest::mouseClick(panel->NextPageButton(), Qt::LeftButton);
+    EXPECT_EQ(results.Page(), 1);
+    EXPECT_EQ(panel->PageLabel()->text(), QStringLiteral("2／2"));
+}
+
+TEST_F(DocumentCommandsTest, BatchWindowRunsThreeFilesWithOneBroken) {
+    MarkAll();
+    window->SettingsPage()->Methods()->button(1)->click();
+    const QString first = UserFile(QStringLiteral("a.tpd"));
+    const QString last = UserFile(QStringLiteral("c.tpd"));
+    SaveAs(first);
+    SaveAs(last);
+    const QString broken = UserFile(QStringLiteral("b.tpd"));
+    QFile bad(broken);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a document\r\n");
+    bad.close();
+
+    Trigger(3, {QStringLiteral("連続実行")});
+    BatchWindow* batch = window->ShowBatchWindow();
+    ASSERT_NE(batch, nullptr);
+    auto batchDialogs = std::make_shared<test::QueuedDialogs>();
+    batchDialogs->PushMany({first, broken, last, first.toUpper()});
+    batch->SetDialogs(batchDialogs);
+    batch->AddAction()->trigger();
+    ASSERT_EQ(batch->List()->topLevelItemCount(), 3);
+    batch->StartAction()->trigger();
+    EXPECT_FALSE(batch->StartAction()->isEnabled());
+    EXPECT_TRUE(batch->StopAction()->isEnabled());
+    EXPECT_FALSE(batch->close());
+    EXPECT_EQ(messages.Last().text, BatchRun::kBusyText);
+    QTRY_VERIFY_WITH_TIMEOUT(!batch->Running(), 120000);
+    QTRY_COMPARE(batch->List()->topLevelItem(2)->text(1), BatchRun::kStateDone);
+    EXPECT_EQ(batch->List()->topLevelItem(0)->text(1), BatchRun::kStateDone);
+    EXPECT_EQ(batch->List()->topLevelItem(1)->text(1), BatchRun::kStateFailed);
+    EXPECT_TRUE(batch->StartAction()->isEnabled());
+    EXPECT_GT(window->Document().Record.SingleCount(), 0);
+    EXPECT_EQ(window->Document().FilePath, last);
+    EXPECT_TRUE(batch->close());
+}
+
+} // namespace
+} // namespace kestrel
