@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/DownloadRunner.h"
 #include "app/RoundBand.h"
 #include "app/SearchRunner.h"
 #include "core/clsTCount.h"
@@ -48,6 +49,8 @@ public:
     clsTCount& CountPanel() { return m_count; }
     clsTMeisai& MeisaiPanel() { return m_meisai; }
     SearchRunner& Search() { return *m_search; }
+    DownloadRunner& Downloads() { return *m_download; }
+    bool Downloading() const { return m_downloading; }
     bool Searching() const { return m_searching; }
 
     RoundBand* Band() const { return m_band; }
@@ -85,6 +88,10 @@ private:
     QWidget* Placeholder(const QString& text);
     void ConnectRound();
     void OnKaisaikaiChange(int32_t round, const QString& kumi);
+    void ConnectDownloads();
+    void RefreshDownloads();
+    void OnDownloadButton(DownloadKind kind);
+    void OnDownloadFinished(const DownloadOutcome& outcome);
     void StartSearch();
     void OnSearchFinished(const WorkingDocument& doc);
     void SetCaption(SearchCaption caption);
@@ -101,6 +108,8 @@ private:
     clsTMeisai m_meisai;
     clsTMain m_round;
     SearchRunner* m_search;
+    DownloadRunner* m_download;
+    bool m_downloading = false;
     bool m_searching = false;
     bool m_paused = false;
     SearchCaption m_caption = SearchCaption::Start;
