@@ -11,9 +11,10 @@
 #include "app/BatchWindow.h"
 #include "platform/ErrorReporter.h"
 #include "platform/Version.h"
+#include "store/TotoSettings.h"
+#include "workflow/ControllerRoundRecords.h"
 #include "workflow/RoundTexts.h"
 #include "workflow/SearchPanels.h"
-#include "workflow/StoredRoundRecords.h"
 
 namespace kestrel {
 
@@ -26,6 +27,11 @@ const QString kNotYet = QStringLiteral("このページは準備中です。");
 // Adds an entry whose command is not available in this version.
 void AddUnavailable(QMenu* menu, const QString& caption) {
     menu->addAction(caption)->setEnabled(false);
+}
+
+// The installation's operator addresses; the progress lines are added per download.
+AcquisitionContext WindowAcquisition(const ProgramPaths& paths) {
+    return AcquisitionContext{paths, TotoSettings::Load(paths), HttpOptions(), nullptr};
 }
 
 QGroupBox* Framed(const QString& title, QWidget* content) {
@@ -41,8 +47,9 @@ QGroupBox* Framed(const QString& title, QWidget* content) {
 
 MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget* parent)
     : QMainWindow(parent), m_paths(std::move(paths)), m_clock(std::move(clock)), m_teams(m_paths),
-      m_round(std::make_shared<StoredRoundRecords>(m_paths)),
+      m_round(std::make_shared<ControllerRoundRecords>(WindowAcquisition(m_paths))),
       m_search(new SearchRunner(m_clock, this)),
+      m_download(new DownloadRunner(WindowAcquisition(m_paths), this, this)),
       m_commands(new DocumentCommands(m_doc, m_paths, m_count, this)) {
     m_ini = KestrelIni::Load(m_paths);
     m_multi.Initialize();
@@ -61,14 +68,13 @@ MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget
     setCentralWidget(central);
     m_band->DownloadMessage()->setChecked(m_ini.DownloadMessage);
     m_band->ResultAll()->setChecked(m_ini.ResultAll);
-    // The acquisition of round data from the operator's site is not wired yet.
-    m_band->SetDownloads(false, false, false);
     ProgramPaths::EnsureFolder(m_paths.UserData());
     setWindowTitle(WindowCaption(m_doc));
     connect(m_search, &SearchRunner::Finished, this, &MainWindow::OnSearchFinished);
     connect(&m_tick, &QTimer::timeout, this, &MainWindow::RefreshRoundTexts);
     m_tick.start(1000);
     ConnectRound();
+    ConnectDownloads();
     m_round.Initialize();
     m_round.SetKaisaikai(m_ini.Kaisaikai);
     resize(1280, 880);
@@ -77,6 +83,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget
 MainWindow::~MainWindow() {
     m_search->Stop();
     m_search->Wait();
+    m_download->Wait();
 }
 
 void MainWindow::BuildMenus() {
@@ -215,6 +222,7 @@ void MainWindow::OnKaisaikaiChange(int32_t round, const QString& kumi) {
     m_conditionTab->AssignJ1J2(m_doc.Schedule, ConditionSet::Leagues(m_teams));
     RefreshRoundTexts();
     m_commands->Refresh();
+    RefreshDownloads();
 }
 
 void MainWindow::RefreshRoundTexts() {
@@ -223,6 +231,9 @@ void MainWindow::RefreshRoundTexts() {
 }
 
 bool MainWindow::CloseCheck() {
+    if (m_downloading) {
+        return false;
+    }
     const bool batch = m_batchWindow != nullptr && m_batchWindow->Running();
     if (m_searching || m_search->Running() || batch) {
         ShowMessage(MessageIcon::Warning, kTitle, SearchDriver::kBusyText);
@@ -378,6 +389,54 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     m_ini.ResultAll = m_band->ResultAll()->isChecked();
     m_ini.Save(m_paths);
     event->accept();
+}
+
+void MainWindow::ConnectDownloads() {
+    connect(m_band->ScheduleButton(), &QPushButton::clicked, this,
+            [this] { OnDownloadButton(DownloadKind::Schedule); });
+    connect(m_band->VoteButton(), &QPushButton::clicked, this,
+            [this] { OnDownloadButton(DownloadKind::Vote); });
+    connect(m_band->ResultButton(), &QPushButton::clicked, this,
+            [this] { OnDownloadButton(DownloadKind::Result); });
+    connect(m_band->MakerButton(), &QPushButton::clicked, this,
+            [this] { OnDownloadButton(DownloadKind::TeamNames); });
+    connect(m_download, &DownloadRunner::Finished, this, &MainWindow::OnDownloadFinished);
+}
+
+void MainWindow::RefreshDownloads() {
+    m_band->SetDownloads(!m_round.CheckScheduleFile(), !m_round.CheckVoteFile(),
+                         !m_round.CheckResultFile());
+}
+
+// A download runs on a worker while every command waits, as during a search.
+void MainWindow::OnDownloadButton(DownloadKind kind) {
+    if (!CloseCheck()) {
+        return;
+    }
+    const bool ask = m_band->DownloadMessage()->isChecked();
+    bool started = false;
+    if (kind == DownloadKind::TeamNames) {
+        started = m_download->StartTeamNames(ask);
+    } else if (m_doc.Record.Kaisaikai == 0) {
+        ShowMessage(MessageIcon::Information, kTitle, QStringLiteral("開催回を設定して下さい"));
+    } else if (!m_round.NotHeld()) {
+        started = m_download->Start(kind, m_round.Kaisaikai(), m_round.Kumi(), ask);
+    }
+    if (!started) {
+        RefreshDownloads();
+        return;
+    }
+    m_downloading = true;
+    SetCommandsEnabled(false);
+    m_searchButton->setEnabled(false);
+}
+
+void MainWindow::OnDownloadFinished(const DownloadOutcome& outcome) {
+    m_downloading = false;
+    SetCommandsEnabled(true);
+    m_searchButton->setEnabled(true);
+    m_round.ApplyDownload(outcome);
+    RefreshDownloads();
 }
 
 } // namespace kestrel

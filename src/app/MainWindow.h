@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/DocumentCommands.h"
+#include "app/DownloadRunner.h"
 #include "app/RoundBand.h"
 #include "app/SearchRunner.h"
 #include "core/clsTCount.h"
@@ -53,6 +54,8 @@ public:
     clsTCount& CountPanel() { return m_count; }
     clsTMeisai& MeisaiPanel() { return m_meisai; }
     SearchRunner& Search() { return *m_search; }
+    DownloadRunner& Downloads() { return *m_download; }
+    bool Downloading() const { return m_downloading; }
     bool Searching() const { return m_searching; }
 
     RoundBand* Band() const { return m_band; }
@@ -95,6 +98,10 @@ private:
     void ConnectRound();
     void ConnectConditions();
     void OnKaisaikaiChange(int32_t round, const QString& kumi);
+    void ConnectDownloads();
+    void RefreshDownloads();
+    void OnDownloadButton(DownloadKind kind);
+    void OnDownloadFinished(const DownloadOutcome& outcome);
     void StartSearch();
     void OnSearchFinished(const WorkingDocument& doc);
     void SetCaption(SearchCaption caption);
@@ -113,6 +120,8 @@ private:
     clsTMeisai m_meisai;
     clsTMain m_round;
     SearchRunner* m_search;
+    DownloadRunner* m_download;
+    bool m_downloading = false;
     DocumentCommands* m_commands;
     BatchWindow* m_batchWindow = nullptr;
     bool m_searching = false;

@@ -31,6 +31,7 @@ RoundBand::RoundBand(QWidget* parent)
       m_scheduleButton(new QPushButton(QStringLiteral("開催情報"))),
       m_voteButton(new QPushButton(QStringLiteral("投票状況"))),
       m_resultButton(new QPushButton(QStringLiteral("くじ結果"))),
+      m_makerButton(new QPushButton(QStringLiteral("海外チーム名"))),
       m_downloadMessage(new QCheckBox(QStringLiteral("ダウンロード時に確認"))),
       m_resultAll(new QCheckBox(QStringLiteral("常に全ての結果を表示する"))) {
     auto* layout = new QHBoxLayout(this);
@@ -38,6 +39,7 @@ RoundBand::RoundBand(QWidget* parent)
     layout->addWidget(BuildRound());
     layout->addWidget(BuildDates(), 1);
     layout->addWidget(BuildDownloads());
+    layout->addWidget(BuildMakerDownload());
     m_saleStatus->setStyleSheet(QStringLiteral("color: #b00000;"));
 }
 
@@ -84,6 +86,14 @@ QWidget* RoundBand::BuildDownloads() {
     column->addLayout(buttons);
     column->addWidget(m_downloadMessage);
     column->addWidget(m_resultAll);
+    return box;
+}
+
+QWidget* RoundBand::BuildMakerDownload() {
+    auto* box = new QGroupBox(QStringLiteral("Fernhollowよりダウンロード"));
+    auto* column = new QVBoxLayout(box);
+    column->addWidget(m_makerButton);
+    column->addStretch(1);
     return box;
 }
 

@@ -34,6 +34,8 @@ public:
     QPushButton* ScheduleButton() const { return m_scheduleButton; }
     QPushButton* VoteButton() const { return m_voteButton; }
     QPushButton* ResultButton() const { return m_resultButton; }
+    // "海外チーム名" in the maker's download frame.
+    QPushButton* MakerButton() const { return m_makerButton; }
     QCheckBox* DownloadMessage() const { return m_downloadMessage; }
     QCheckBox* ResultAll() const { return m_resultAll; }
 
@@ -41,6 +43,7 @@ private:
     QWidget* BuildRound();
     QWidget* BuildDates();
     QWidget* BuildDownloads();
+    QWidget* BuildMakerDownload();
 
     QSpinBox* m_round;
     QComboBox* m_group;
@@ -53,6 +56,7 @@ private:
     QPushButton* m_scheduleButton;
     QPushButton* m_voteButton;
     QPushButton* m_resultButton;
+    QPushButton* m_makerButton;
     QCheckBox* m_downloadMessage;
     QCheckBox* m_resultAll;
 };

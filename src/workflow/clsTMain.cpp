@@ -50,6 +50,24 @@ void clsTMain::Reload(VoteReload mode) {
     }
 }
 
+void clsTMain::ApplyDownload(const DownloadOutcome& outcome) {
+    if (!outcome.Ok || outcome.Round != m_kaisaikai) {
+        return;
+    }
+    switch (outcome.Kind) {
+    case DownloadKind::Vote:
+        m_vote = outcome.Vote;
+        Reload(VoteReload::KeepWhenMissing);
+        break;
+    case DownloadKind::Schedule:
+    case DownloadKind::Result:
+        Reload(VoteReload::Skip);
+        break;
+    case DownloadKind::TeamNames:
+        break;
+    }
+}
+
 bool clsTMain::CheckScheduleFile() const {
     return m_source->ScheduleExists(m_kaisaikai, Kumi());
 }

@@ -9,6 +9,7 @@
 #include "core/ResultRecord.h"
 #include "core/ScheduleRecord.h"
 #include "core/VoteRecord.h"
+#include "workflow/RoundDownload.h"
 #include "workflow/RoundRecordSource.h"
 
 namespace kestrel {
@@ -60,6 +61,11 @@ public:
     // file is found, or leave it unchanged.
     enum class VoteReload { Replace, KeepWhenMissing, Skip };
     void Reload(VoteReload mode = VoteReload::Replace);
+
+    // Takes a finished download of the current round and announces the change: a vote status
+    // is held as downloaded (interim figures are never stored), the other kinds are read back
+    // from their new stored file. A failed download or one of another round changes nothing.
+    void ApplyDownload(const DownloadOutcome& outcome);
 
 private:
     std::shared_ptr<RoundRecordSource> m_source;

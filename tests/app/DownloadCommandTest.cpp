@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTest>
+#include <memory>
+
+#include "AppTestSupport.h"
+#include "LoopbackServer.h"
+#include "MessageCollector.h"
+#include "app/MainWindow.h"
+#include "store/TotoSettings.h"
+
+namespace kestrel {
+namespace {
+
+constexpr int kRound = 1601;
+
+QByteArray NetPage(const char* name) {
+    QFile file(QStringLiteral(KESTREL_SOURCE_DIR "/tests/data/net/") + QLatin1String(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
+struct DownloadCase {
+    const char* name;
+    DownloadKind kind;
+    PromptAnswer answer; // to "ダウンロード時に確認"
+    const char* file;    // below SysData
+    bool saved;          // the file exists afterwards and the button is disabled
+    const char* message; // the one message shown, or empty
+};
+
+// The round's record is missing; the operator's pages come from a loopback server.
+class DownloadCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TotoSettings settings = TotoSettings::Defaults();
+        settings.totoOfficialScheduleUrl = server.Url(QStringLiteral("/schedule?holdCntId="));
+        settings.totoOfficialVoteUrl = server.Url(QStringLiteral("/vote?holdCntId="));
+        settings.totoOfficialResultUrl = server.Url(QStringLiteral("/result?holdCntId="));
+        ASSERT_TRUE(settings.Save(TotoSettings::FilePath(root.Paths())));
+        server.SetPage("/schedule?holdCntId=1601", NetPage("schedule_1601.html"));
+        server.SetPage("/vote?holdCntId=1601&commodityId=02", NetPage("vote_1601.html"));
+        window = std::make_unique<MainWindow>(root.Paths(), std::make_shared<SystemClock>());
+        window->show();
+        window->Band()->RoundBox()->setValue(kRound);
+        window->Band()->DownloadMessage()->setChecked(true);
+    }
+    QPushButton* Button(DownloadKind kind) const {
+        RoundBand* band = window->Band();
+        return kind == DownloadKind::Schedule ? band->ScheduleButton()
+               : kind == DownloadKind::Vote   ? band->VoteButton()
+                                              : band->ResultButton();
+    }
+    int32_t HeldRound(DownloadKind kind) const {
+        const WorkingDocument& doc = window->Document();
+        return kind == DownloadKind::Schedule ? doc.Schedule.Kaisaikai
+               : kind == DownloadKind::Vote   ? doc.Record.Vote.Kaisaikai
+                                              : doc.Result.Kaisaikai;
+    }
+
+    test::DemoRoot root;
+    test::CollectedMessages messages;
+    test::LoopbackServer server;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(DownloadCommandTest, ButtonsDownloadOnAWorkerAndApplyTheRecord) {
+    const DownloadCase cases[] = {
+        {"schedule", DownloadKind::Schedule, PromptAnswer::Yes,
+         "totoGOAL3_Schedule/totogoal3_schedule_1601.xml", true, ""},
+        {"declined vote", DownloadKind::Vote, PromptAnswer::No,
+         "totoGOAL3_Vote/totogoal3_vote_1601.xml", false, ""},
+        {"vote", DownloadKind::Vote, PromptAnswer::Yes, "totoGOAL3_Vote/totogoal3_vote_1601.xml",
+         true, ""},
+        {"result page missing", DownloadKind::Result, PromptAnswer::Yes,
+         "totoGOAL3_Result/totogoal3_result_1601.xml", false,
+         "インターネットよりダウンロードに失敗しました。"},
+    };
+    const std::shared_ptr<UserPrompt> previous = CurrentUserPrompt();
+    for (const DownloadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto prompt = std::make_shared<FixedPrompt>(c.answer);
+        SetUserPrompt(prompt);
+        messages.Clear();
+        const int requests = server.RequestCount();
+        QPushButton* button = Button(c.kind);
+        ASSERT_TRUE(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_TRUE(window->Downloading());
+        EXPECT_FALSE(window->Band()->isEnabled());
+        EXPECT_FALSE(window->CloseCheck());
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Downloading(), 30000);
+        EXPECT_TRUE(window->Band()->isEnabled());
+        EXPECT_EQ(prompt->AskCount(), 1);
+        EXPECT_EQ(server.RequestCount() - requests, c.answer == PromptAnswer::Yes ? 1 : 0);
+        EXPECT_EQ(QFileInfo::exists(root.SysData() + "/" + c.file), c.saved);
+        EXPECT_EQ(button->isEnabled(), !c.saved);
+        EXPECT_EQ(HeldRound(c.kind), c.saved ? kRound : 0);
+        ASSERT_EQ(messages.Count(), *c.message ? 1u : 0u);
+        if (*c.message) {
+            EXPECT_EQ(messages.Last().text, QString::fromUtf8(c.message));
+        }
+    }
+    EXPECT_FALSE(window->Band()->SaleStart()->text().isEmpty());
+    EXPECT_FALSE(window->Downloads().ProgressWindow()->Text().isEmpty());
+    SetUserPrompt(previous);
+}
+
+} // namespace
+} // namespace kestrel
