@@ -162,7 +162,7 @@ inline DocumentRecord FullDocument() {
     v.Slots[0].Votes[0] = {Money::FromInt(1234567), Money::FromRaw(123400)};
     v.Slots[0].Votes[2] = {Money::FromInt(5), Money::FromRaw(4)};
     v.Slots[0].Votes[3] = {Money::FromInt(100), Money::FromRaw(876596)};
-    v.Sales = {Money::FromRaw(1234567895000), Money(), Money::FromInt(-1)};
+    v.Sales = {Money::FromRaw(1234567895000), Money(), Money::FromInt(1)};
     v.Votes = {Money::FromInt(1234567), Money::FromInt(1), Money::FromInt(2)};
     v.SaleStart = *DateTime::FromParts(2009, 5, 9);
     v.SaleEnd = *DateTime::FromParts(2009, 5, 16, 12, 50, 0);

@@ -205,16 +205,17 @@ TEST_F(ReductionRun, ReportOfASmallRunMatchesTheGoldenText) {
     }
 }
 
-TEST_F(ReductionRun, TimePrefixCountsWholeSecondsSinceTheRunStarted) {
+TEST_F(ReductionRun, TimePrefixRoundsTheSecondsSinceTheRunStarted) {
     ConditionSet set;
     set.Mark[0].Cells[0][2] = kCellCross; // no 2 scored: singles 0, 1, 4, 5
     RunControl control;
     control.onProgress = [&](int, int) { clock->Advance(300); };
     tx.SetRunControl(&control);
     const RunResult run = Execute(tx, set, SixSingles());
-    // Six ticks of 300 ms during the step: the end line is written after 1.8 s.
+    // Six ticks of 300 ms during the step: the end line is written after 1.8 s, which rounds
+    // to 2.
     EXPECT_EQ(run.lines[4].left(5), "0000 ");
-    EXPECT_EQ(run.lines.last(), "0001 該当するパターンは 2 存在します");
+    EXPECT_EQ(run.lines.last(), "0002 該当するパターンは 2 存在します");
 }
 
 TEST_F(ReductionRun, LongLabelsAreCutAtTwentyTwoColumns) {
