@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "app/FileDialogPdfChooser.h"
+#include "app/PrintDialog.h"
 #include "platform/ErrorReporter.h"
 #include "platform/Version.h"
 #include "workflow/RoundTexts.h"
@@ -94,7 +97,12 @@ void MainWindow::BuildMenus() {
                     QStringLiteral("現在のシングルに追加(&A)..."),
                     QStringLiteral("現在のシングルから削除(&D)...")});
     file->addSeparator();
-    AddUnavailable(file, QStringLiteral("印刷(&P)..."));
+    // Printing needs singles; the whole menu bar is off while a search runs.
+    m_printAction = file->addAction(QStringLiteral("印刷(&P)..."));
+    m_printAction->setEnabled(false);
+    connect(m_printAction, &QAction::triggered, this, &MainWindow::PrintCommand);
+    connect(file, &QMenu::aboutToShow, this,
+            [this] { m_printAction->setEnabled(!m_searching && m_doc.Record.SingleCount() > 0); });
     file->addSeparator();
     connect(file->addAction(QStringLiteral("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);
@@ -309,6 +317,17 @@ void MainWindow::NewDocumentCommand() {
     ClearSearchPanels(m_count, m_meisai);
     m_tabs->setCurrentIndex(TabJouken);
     setWindowTitle(WindowCaption(m_doc));
+}
+
+void MainWindow::PrintCommand() {
+    if (m_searching || m_doc.Record.SingleCount() == 0) {
+        return;
+    }
+    if (!m_pdfChooser) {
+        m_pdfChooser = std::make_shared<FileDialogPdfChooser>();
+    }
+    PrintDialog::ShowForm(this, m_paths, m_doc.Record.Singles, m_doc.Record.Kaisaikai,
+                          m_doc.Record.Kumi, QFileInfo(m_doc.FilePath).fileName(), m_pdfChooser);
 }
 
 void MainWindow::ShowVersion() {

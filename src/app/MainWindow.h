@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/PdfPathChooser.h"
 #include "app/RoundBand.h"
 #include "app/SearchRunner.h"
 #include "core/clsTCount.h"
@@ -63,6 +64,9 @@ public:
     // The menus of the menu bar, left to right.
     const std::vector<QMenu*>& Menus() const { return m_menus; }
     QAction* PercentAction() const { return m_percentAction; }
+    QAction* PrintAction() const { return m_printAction; }
+    // Where a print to the PDF entry goes; the file dialog unless replaced.
+    void SetPdfPathChooser(std::shared_ptr<PdfPathChooser> chooser) { m_pdfChooser = chooser; }
 
     // The close check: false with the busy message while a search runs, false silently while a
     // document is being saved.
@@ -91,6 +95,7 @@ private:
     void SetCommandsEnabled(bool enabled);
     void NewDocumentCommand();
     void ShowVersion();
+    void PrintCommand();
 
     ProgramPaths m_paths;
     std::shared_ptr<Clock> m_clock;
@@ -117,6 +122,8 @@ private:
     QPushButton* m_stopButton = nullptr;
     std::vector<QMenu*> m_menus;
     QAction* m_percentAction = nullptr;
+    QAction* m_printAction = nullptr;
+    std::shared_ptr<PdfPathChooser> m_pdfChooser;
     QTimer m_tick;
 };
 
