@@ -1,6 +1,7 @@
 // Takes the README screenshots of the main window on the demo round: before a search and after
-// a fast second-grade search of a multi marked by vote order. Run under a real X server (the
-// screenshots script uses Xvfb) so that the fonts are the ones a user sees.
+// a fast second-grade search of a multi marked by vote order, then the print dialog over the
+// searched list. Run under a real X server (the screenshots script uses Xvfb) so that the fonts
+// are the ones a user sees.
 //
 //   kestrel-screenshots OUTPUT_FOLDER
 
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 #include "app/MainWindow.h"
+#include "app/PrintDialog.h"
 #include "platform/ErrorReporter.h"
 
 namespace {
@@ -79,6 +81,18 @@ int main(int argc, char** argv) {
                      Qt::QueuedConnection);
     window.OnSearchButton();
     done.exec();
-    const bool ok = Grab(window, out + QStringLiteral("/main-after-search.png"));
+    if (!Grab(window, out + QStringLiteral("/main-after-search.png"))) {
+        return 1;
+    }
+    // The print dialog over the searched list, on default settings and the PDF entry.
+    const DocumentRecord& record = window.Document().Record;
+    PrintDialogModel model(PrinterSettings{}, {PrintDialog::PdfEntry()}, PrintDialog::PdfEntry(),
+                           record.Singles, record.Kaisaikai, record.Kumi, QString());
+    PrintDialog dialog(ProgramPaths::FromExecutable(), std::move(model), nullptr, &window);
+    dialog.Option(0)->setChecked(true);
+    dialog.Option(2)->setChecked(true);
+    dialog.show();
+    const bool ok = Grab(dialog, out + QStringLiteral("/print-dialog.png"));
+    dialog.hide();
     return ok ? 0 : 1;
 }
