@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "app/BatchWindow.h"
+#include "app/FileDialogPdfChooser.h"
+#include "app/PrintDialog.h"
 #include "platform/ErrorReporter.h"
 #include "platform/Version.h"
 #include "store/TotoSettings.h"
@@ -92,7 +95,12 @@ void MainWindow::BuildMenus() {
             &DocumentCommands::NewDocument);
     m_commands->AddFileEntries(file);
     file->addSeparator();
-    AddUnavailable(file, QStringLiteral("印刷(&P)..."));
+    // Printing needs singles; the whole menu bar is off while a search runs.
+    m_printAction = file->addAction(QStringLiteral("印刷(&P)..."));
+    m_printAction->setEnabled(false);
+    connect(m_printAction, &QAction::triggered, this, &MainWindow::PrintCommand);
+    connect(file, &QMenu::aboutToShow, this,
+            [this] { m_printAction->setEnabled(!m_searching && m_doc.Record.SingleCount() > 0); });
     file->addSeparator();
     connect(file->addAction(QStringLiteral("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);
@@ -372,6 +380,17 @@ BatchWindow* MainWindow::ShowBatchWindow() {
     m_batchWindow->show();
     m_batchWindow->raise();
     return m_batchWindow;
+}
+
+void MainWindow::PrintCommand() {
+    if (m_searching || m_doc.Record.SingleCount() == 0) {
+        return;
+    }
+    if (!m_pdfChooser) {
+        m_pdfChooser = std::make_shared<FileDialogPdfChooser>();
+    }
+    PrintDialog::ShowForm(this, m_paths, m_doc.Record.Singles, m_doc.Record.Kaisaikai,
+                          m_doc.Record.Kumi, QFileInfo(m_doc.FilePath).fileName(), m_pdfChooser);
 }
 
 void MainWindow::ShowVersion() {

@@ -10,6 +10,7 @@
 
 #include "app/DocumentCommands.h"
 #include "app/DownloadRunner.h"
+#include "app/PdfPathChooser.h"
 #include "app/RoundBand.h"
 #include "app/SearchRunner.h"
 #include "core/clsTCount.h"
@@ -75,6 +76,9 @@ public:
     DocumentCommands& Commands() { return *m_commands; }
     // Shows the batch-run window (created on first use).
     BatchWindow* ShowBatchWindow();
+    QAction* PrintAction() const { return m_printAction; }
+    // Where a print to the PDF entry goes; the file dialog unless replaced.
+    void SetPdfPathChooser(std::shared_ptr<PdfPathChooser> chooser) { m_pdfChooser = chooser; }
 
     // The close check: false with the busy message while a search runs, false silently while a
     // document is being saved.
@@ -109,6 +113,7 @@ private:
     void ShowDocument(DocumentCommands::Change change);
     void CollectDocument();
     void ShowVersion();
+    void PrintCommand();
 
     ProgramPaths m_paths;
     std::shared_ptr<Clock> m_clock;
@@ -141,6 +146,8 @@ private:
     QPushButton* m_stopButton = nullptr;
     std::vector<QMenu*> m_menus;
     QAction* m_percentAction = nullptr;
+    QAction* m_printAction = nullptr;
+    std::shared_ptr<PdfPathChooser> m_pdfChooser;
     QTimer m_tick;
 };
 

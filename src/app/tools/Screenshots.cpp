@@ -1,8 +1,8 @@
 // Takes the README screenshots of the main window on the demo round: before a search and after
-// a fast second-grade search of a multi marked by vote order, the single list and the results
-// tab of that search (three teams revealed), and the batch window after running two copies of
-// the document. Run under a real X server (the
-// screenshots script uses Xvfb) so that the fonts are the ones a user sees.
+// a fast second-grade search of a multi marked by vote order, the print dialog over the searched
+// list, the single list and the results tab of that search (three teams revealed), and the batch
+// window after running two copies of the document. Run under a real X server (the screenshots
+// script uses Xvfb) so that the fonts are the ones a user sees.
 //
 //   kestrel-screenshots OUTPUT_FOLDER
 
@@ -16,6 +16,7 @@
 #include "ConditionScreenshots.h"
 #include "app/BatchWindow.h"
 #include "app/MainWindow.h"
+#include "app/PrintDialog.h"
 #include "platform/ErrorReporter.h"
 
 namespace {
@@ -133,8 +134,20 @@ int main(int argc, char** argv) {
                      Qt::QueuedConnection);
     window.OnSearchButton();
     done.exec();
-    const bool ok = Grab(window, out + QStringLiteral("/main-after-search.png")) &&
-                    TakeConditionScreenshots(window, out, Grab) && GrabTabs(window, out) &&
-                    GrabBatch(window, out);
+    if (!Grab(window, out + QStringLiteral("/main-after-search.png"))) {
+        return 1;
+    }
+    // The print dialog over the searched list, on default settings and the PDF entry.
+    const DocumentRecord& record = window.Document().Record;
+    PrintDialogModel model(PrinterSettings{}, {PrintDialog::PdfEntry()}, PrintDialog::PdfEntry(),
+                           record.Singles, record.Kaisaikai, record.Kumi, QString());
+    PrintDialog dialog(ProgramPaths::FromExecutable(), std::move(model), nullptr, &window);
+    dialog.Option(0)->setChecked(true);
+    dialog.Option(2)->setChecked(true);
+    dialog.show();
+    const bool dialogOk = Grab(dialog, out + QStringLiteral("/print-dialog.png"));
+    dialog.hide();
+    const bool ok = dialogOk && TakeConditionScreenshots(window, out, Grab) &&
+                    GrabTabs(window, out) && GrabBatch(window, out);
     return ok ? 0 : 1;
 }
