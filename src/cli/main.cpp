@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     SetUserPrompt(std::make_shared<FixedPrompt>(PromptAnswer::Yes));
 
     QStringList args = app.arguments().mid(1);
-    QString root = QCoreApplication::applicationDirPath();
+    QString root; // empty: the installation of this executable
     bool seeded = false;
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
         const QString option = args.takeFirst();
@@ -144,7 +144,9 @@ int main(int argc, char** argv) {
     const QString name = args.takeFirst();
     for (const auto& c : kCommands) {
         if (name == QLatin1String(c.name)) {
-            return c.run(CommandContext{ProgramPaths(root), args});
+            const ProgramPaths paths =
+                root.isEmpty() ? ProgramPaths::FromExecutable() : ProgramPaths(root);
+            return c.run(CommandContext{paths, args});
         }
     }
     PrintHelp(stderr);

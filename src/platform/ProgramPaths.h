@@ -11,12 +11,20 @@ class ProgramPaths {
 public:
     // A relative root is made absolute against the current folder.
     explicit ProgramPaths(QString root);
-    // The folder of the running executable.
+    // The installation the running executable belongs to (see ForProgramFolder).
     static ProgramPaths FromExecutable();
+    // A program folder whose SysData can be written is the root, as in a build folder. An
+    // installed copy (bin/ beside share/kestrel/SysData) keeps its data per user instead: the
+    // root is <data folder>/kestrel, whose SysData is filled on first start from the installed
+    // one without overwriting any file the user already has, and documents go to
+    // <documents folder>/Kestrel.
+    static ProgramPaths ForProgramFolder(const QString& programFolder);
+    // Copies every file of the source tree the target does not have yet; false when a copy fails.
+    static bool CopyMissingFiles(const QString& source, const QString& target);
 
     const QString& Root() const { return m_root; }
     QString SysData() const;  // <root>/SysData
-    QString UserData() const; // <root>/UserData/Kestrel
+    QString UserData() const; // <root>/UserData/Kestrel, or the per-user documents folder
     QString Temp() const;     // <root>/SysData/Temp
     // A path below SysData ("totoGOAL3-Vote/x.xml"); backslashes in the name become "/".
     QString SysDataFile(const QString& name) const;
@@ -30,6 +38,7 @@ public:
 
 private:
     QString m_root;
+    QString m_userData; // empty: below the root
 };
 
 } // namespace kestrel
