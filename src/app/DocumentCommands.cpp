@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include "documents/clsTClipboard.h"
@@ -276,6 +277,14 @@ bool DocumentCommands::OpenConditions() {
     }
     const QString path = AskOpen(kOpenTitle, kConditionFilter, QString(), QStringLiteral("tpj"));
     return !path.isEmpty() && LoadDocument(path, false);
+}
+
+bool DocumentCommands::OpenFile(const QString& path) {
+    if (!Allowed()) {
+        return false;
+    }
+    const bool blnData = !path.endsWith(QLatin1String(".tpj"), Qt::CaseInsensitive);
+    return LoadDocument(QFileInfo(path).absoluteFilePath(), blnData);
 }
 
 bool DocumentCommands::SaveConditions() {

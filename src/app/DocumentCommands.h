@@ -61,6 +61,9 @@ public:
     bool SaveDocumentAs();
     bool OpenConditions();
     bool SaveConditions();
+    // Loads a file named on the command line as the open commands load it: a condition file
+    // (.tpj) loads its conditions, any other file the whole document.
+    bool OpenFile(const QString& path);
     bool CsvOpenCommand();
     bool CsvSaveCommand();
     bool CsvAddCommand();

@@ -1,6 +1,7 @@
 // Kestrel: the desktop program.
 
 #include <QApplication>
+#include <cstdio>
 #include <memory>
 
 #include "app/LoadingWindow.h"
@@ -9,10 +10,18 @@
 #include "app/StartupCheck.h"
 #include "core/clsToto.h"
 #include "platform/ErrorReporter.h"
+#include "platform/Version.h"
 #include "store/TotoSettings.h"
 
 int main(int argc, char** argv) {
     using namespace kestrel;
+    // "--version" prints what kestrel-cli version prints; a file name opens that document.
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--version") {
+            std::printf("Kestrel %s\n", VersionText().toUtf8().constData());
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     auto sink = std::make_shared<QtMessageSink>();
     auto prompt = std::make_shared<QtUserPrompt>();
@@ -36,5 +45,9 @@ int main(int argc, char** argv) {
     prompt->SetParent(&window);
     window.show();
     loading.close();
+    const QStringList args = app.arguments();
+    if (args.size() == 2) {
+        window.Commands().OpenFile(args.at(1));
+    }
     return app.exec();
 }
