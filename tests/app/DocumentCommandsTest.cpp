@@ -160,6 +160,35 @@ TEST_F(DocumentCommandsTest, FailedOpenKeepsTheCurrentDocument) {
     }
 }
 
+TEST_F(DocumentCommandsTest, FileNamedAtStartLoadsAsTheOpenCommandsDo) {
+    MarkAll();
+    Import(kList);
+    const QString data = UserFile(QStringLiteral("start.tpd"));
+    SaveAs(data);
+    dialogs->Push(UserFile(QStringLiteral("start")));
+    Trigger(0, {QStringLiteral("条件 ファイル"), QStringLiteral("保存(&S)...")});
+    const QString conditions = UserFile(QStringLiteral("start.tpj"));
+    const QString wrongKind = UserFile(QStringLiteral("start-conditions.tpd"));
+    ASSERT_TRUE(QFile::copy(conditions, wrongKind));
+    struct Case {
+        QString path;
+        bool loaded;
+        std::vector<int32_t> singles; // after loading, starting from the singles {0, 5}
+    };
+    const Case cases[] = {
+        {data, true, kList},
+        {conditions, true, {0, 5}},
+        {wrongKind, false, {0, 5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        window->Commands().NewDocument();
+        Import({0, 5});
+        EXPECT_EQ(window->Commands().OpenFile(c.path), c.loaded);
+        EXPECT_EQ(Singles(), c.singles);
+    }
+}
+
 TEST_F(DocumentCommandsTest, CsvSaveOpenAddAndDelete) {
     clsTFileCSV csv;
     ASSERT_TRUE(csv.CsvSave(UserFile(QStringLiteral("add.csv")), {1, 2}));
