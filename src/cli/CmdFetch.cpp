@@ -1,85 +1,42 @@
 #include "cli/Commands.h"
-#include "net/clsResult.h"
-#include "net/clsSchedule.h"
-#include "net/clsVote.h"
+#include "cli/RoundRequest.h"
 #include "store/clsXmlResult.h"
 #include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"
+#include "workflow/RoundDownload.h"
 
 namespace kestrel::cli {
 
 namespace {
 
 const char* const kUsage = "fetch schedule|vote|result ROUND [--group G]";
-// As the window's download button: the stored file when there is one, else the page.
-constexpr int kGetFlags = 3;
 
-struct FetchRequest {
-    QString kind;
-    int32_t round = 0;
-    QString group;
-};
-
-bool ParseRequest(const QStringList& args, FetchRequest& request) {
-    if (args.size() != 2 && args.size() != 4) {
-        return false;
+DownloadKind KindOf(const QString& kind) {
+    if (kind == QLatin1String("schedule")) {
+        return DownloadKind::Schedule;
     }
-    request.kind = args[0];
-    if (request.kind != QLatin1String("schedule") && request.kind != QLatin1String("vote") &&
-        request.kind != QLatin1String("result")) {
-        return false;
-    }
-    bool ok = false;
-    request.round = args[1].toInt(&ok);
-    if (!ok || request.round < 1) {
-        return false;
-    }
-    if (args.size() == 4) {
-        if (args[2] != QLatin1String("--group") || args[3].isEmpty()) {
-            return false;
-        }
-        request.group = args[3];
-    }
-    return true;
+    return kind == QLatin1String("vote") ? DownloadKind::Vote : DownloadKind::Result;
 }
 
-int FetchSchedule(const AcquisitionContext& context, const FetchRequest& r) {
-    clsSchedule schedule(context);
-    schedule.Initialize();
-    if (!schedule.GetSchedule(r.round, r.group, kGetFlags, false)) {
-        schedule.FalseDialog(r.round);
-        return 1;
+// The record as its store writes it.
+QString StoreText(const ProgramPaths& paths, const DownloadOutcome& out) {
+    switch (out.Kind) {
+    case DownloadKind::Schedule: {
+        clsXmlSchedule store(paths);
+        store.SetSchedule(out.Schedule);
+        return store.GetXmlText();
     }
-    clsXmlSchedule store(context.Paths);
-    store.SetSchedule(schedule.Schedule());
-    PrintOut(store.GetXmlText());
-    return 0;
-}
-
-int FetchVote(const AcquisitionContext& context, const FetchRequest& r) {
-    clsVote vote(context);
-    vote.Initialize();
-    if (!vote.GetVote(r.round, r.group, kGetFlags, false)) {
-        vote.FalseDialog(r.round);
-        return 1;
+    case DownloadKind::Vote: {
+        clsXmlVote store(paths);
+        store.SetVote(out.Vote);
+        return store.GetXmlString(true);
     }
-    clsXmlVote store(context.Paths);
-    store.SetVote(vote.Vote());
-    PrintOut(store.GetXmlString(true));
-    return 0;
-}
-
-int FetchResult(const AcquisitionContext& context, const FetchRequest& r) {
-    clsResult result(context);
-    result.Initialize();
-    if (!result.GetResult(r.round, r.group, kGetFlags, false)) {
-        result.FalseDialog(r.round);
-        return 1;
+    default: {
+        clsXmlResult store(paths);
+        store.SetResult(out.Result);
+        return store.GetXmlText();
     }
-    clsXmlResult store(context.Paths);
-    store.SetResult(result.Result());
-    PrintOut(store.GetXmlText());
-    return 0;
+    }
 }
 
 } // namespace
@@ -88,19 +45,20 @@ int FetchResult(const AcquisitionContext& context, const FetchRequest& r) {
 // file, else downloaded from the operator's page (addresses from totoSettings.ini), printed as
 // its store writes it. A failure prints the window's message on stderr and exits 1.
 int CmdFetch(const CommandContext& context) {
-    FetchRequest request;
-    if (!ParseRequest(context.args, request)) {
+    RoundRequest request;
+    if (!RoundRequest::Parse(context.args, 1, request)) {
         return UsageError(kUsage);
     }
     const AcquisitionContext acquisition{context.paths, TotoSettings::Load(context.paths),
                                          HttpOptions(), nullptr};
-    if (request.kind == QLatin1String("schedule")) {
-        return FetchSchedule(acquisition, request);
+    // As the window's download button: the stored file when there is one, else the page.
+    const DownloadOutcome out =
+        RoundDownload::Run(acquisition, KindOf(request.kind), request.round, request.group, false);
+    if (!out.Ok) {
+        return 1;
     }
-    if (request.kind == QLatin1String("vote")) {
-        return FetchVote(acquisition, request);
-    }
-    return FetchResult(acquisition, request);
+    PrintOut(StoreText(context.paths, out));
+    return 0;
 }
 
 } // namespace kestrel::cli

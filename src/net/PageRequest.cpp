@@ -1,5 +1,7 @@
 #include "net/PageRequest.h"
 
+#include "net/clsHtmlToto.h"
+
 namespace kestrel {
 
 QString PageRequest::RoundText(int32_t round) {
@@ -17,6 +19,31 @@ QStringList PageRequest::Fetch(clsHtmlGet& get, const QString& url, const QStrin
         get.GetTextData(pieces);
     }
     return pieces;
+}
+
+QString PageRequest::HeaderText(const QString& group, const QString& what) {
+    return group.isEmpty() ? QStringLiteral("totoGOAL3") + what
+                           : QStringLiteral("totoGOAL3-") + group + QStringLiteral("組") + what;
+}
+
+bool PageRequest::FindHeader(PieceReader& reader, const QString& check, const QString& notShown,
+                             int32_t& round, qsizetype& next) {
+    for (qsizetype i = 0; i < reader.Size(); ++i) {
+        if (reader.At(i) == notShown) {
+            return false;
+        }
+        if (clsHtmlToto::GetKaisaikai(reader.At(i), round, check)) {
+            next = i + 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+void PageRequest::ReportUnexpected(const ErrorReporter& error, const QString& procedure,
+                                   bool numberError) {
+    error.ReportUnexpected(procedure, numberError ? NumberErrorText() : IndexErrorText(),
+                           numberError ? kNumberErrorNumber : kIndexErrorNumber);
 }
 
 QString PageRequest::IndexErrorText() {

@@ -4,7 +4,9 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "net/PieceReader.h"
 #include "net/clsHtmlGet.h"
+#include "platform/ErrorReporter.h"
 
 namespace kestrel {
 
@@ -17,6 +19,18 @@ struct PageRequest {
     static QString ProgressMessage(int32_t round, const QString& what);
     // Downloads the page (empty proxy, UTF-8) and returns its pieces; empty without data.
     static QStringList Fetch(clsHtmlGet& get, const QString& url, const QString& message);
+    // The header a page carries: "totoGOAL3" + what, with a group "totoGOAL3-" + group + "組" +
+    // what.
+    static QString HeaderText(const QString& group, const QString& what);
+    // Looks for the header from the first piece: a piece that GetKaisaikai accepts with the check
+    // text sets the round; the page's notShown line ends the search. True with the index after
+    // the header piece in next.
+    static bool FindHeader(PieceReader& reader, const QString& check, const QString& notShown,
+                           int32_t& round, qsizetype& next);
+    // Reports a parse's unexpected error under the procedure: the number error when numberError,
+    // else the index error.
+    static void ReportUnexpected(const ErrorReporter& error, const QString& procedure,
+                                 bool numberError = false);
     // Text of the unexpected error a page cut short or an out-of-range number raises.
     static QString IndexErrorText();
     static constexpr int kIndexErrorNumber = 9;

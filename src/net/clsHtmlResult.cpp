@@ -5,6 +5,7 @@
 #include "core/LotteryConstants.h"
 #include "net/PageRequest.h"
 #include "net/PieceReader.h"
+#include "net/PieceScan.h"
 #include "net/ResultDates.h"
 #include "net/clsHtmlToto.h"
 #include "platform/Clock.h"
@@ -14,15 +15,11 @@ namespace kestrel {
 namespace {
 
 const char16_t* const kProgress = u"回 結果情報取得中 (オフィシャル)";
+const char16_t* const kWhat = u"くじ結果";
 const char16_t* const kNotShown = u"ご指定のくじ結果は表示できません。";
 const char16_t* const kProcedure = u"GetResult";
 constexpr int kMaxSlotPiece = 13;
 constexpr int kSlots = 6;
-
-QString HeaderText(const QString& group) {
-    return group.isEmpty() ? QStringLiteral("totoGOAL3くじ結果")
-                           : QStringLiteral("totoGOAL3-") + group + QStringLiteral("組くじ結果");
-}
 
 // A byte read from a page text; false when the text is not a whole number in 0..255.
 bool ReadByte(const QString& text, uint8_t& value) {
@@ -36,29 +33,19 @@ bool ReadByte(const QString& text, uint8_t& value) {
 }
 
 // One parse over the pieces after the header.
-class ResultScan {
+class ResultScan : public PieceScan {
 public:
     ResultScan(PieceReader& reader, ResultRecord& record)
-        : m_reader(reader), m_record(record), m_year(CurrentClock()->Now().Year()) {}
+        : PieceScan(reader), m_record(record), m_year(CurrentClock()->Now().Year()) {}
 
-    void Run(qsizetype from) {
-        for (qsizetype i = from; i < m_reader.Size() && !m_stop;) {
-            i = Step(i);
-        }
-    }
-    bool Failed() const { return m_failed; }
-    bool Unexpected() const { return m_unexpected || m_reader.CutShort(); }
     // A slot number or a piece past the end (index), or a number that does not read (type).
     bool NumberError() const { return m_numberError && !m_reader.CutShort(); }
 
 private:
-    qsizetype Step(qsizetype i) {
+    qsizetype Step(qsizetype i) override {
         const QString& piece = m_reader.At(i);
         if (std::array<Money, kGradeCount>* values = GradesOf(piece)) {
-            for (int g = 0; g < kGradeCount; ++g) {
-                (*values)[g] = clsHtmlToto::StringToCurrency(m_reader.At(i + 1 + g));
-            }
-            return i + 1 + kGradeCount;
+            return Amounts(i, *values);
         }
         if (piece == QStringLiteral("販売期間")) {
             return SalePeriod(i);
@@ -164,68 +151,38 @@ private:
         m_sixthDone = m_sixthDone || slot == kSlots;
     }
 
-    PieceReader& m_reader;
     ResultRecord& m_record;
     int m_year;
     DateTime m_date;
     QString m_stadium;
     bool m_sixthDone = false;
-    bool m_failed = false;
-    bool m_unexpected = false;
     bool m_numberError = false;
-    bool m_stop = false;
 };
 
 } // namespace
 
 clsHtmlResult::clsHtmlResult(const TotoSettings& settings)
-    : m_resultUrl(settings.totoOfficialResultUrl) {}
+    : PageParser(QStringLiteral("clsHtmlResult")), m_resultUrl(settings.totoOfficialResultUrl) {}
 
 QString clsHtmlResult::PageUrl(int32_t round) const {
     return m_resultUrl + PageRequest::RoundText(round);
 }
 
 bool clsHtmlResult::GetResult(int32_t round, const QString& group) {
-    m_record = ResultRecord();
-    m_unpublished = false;
-    const QStringList pieces = PageRequest::Fetch(
-        m_get, PageUrl(round), PageRequest::ProgressMessage(round, QString::fromUtf16(kProgress)));
-    if (pieces.isEmpty()) {
-        return false;
-    }
-    return ParsePieces(pieces, group);
+    const QStringList pieces = FetchPage(PageUrl(round), round, kProgress);
+    return !pieces.isEmpty() && ParsePieces(pieces, group);
 }
 
 bool clsHtmlResult::ParsePieces(const QStringList& pieces, const QString& group) {
-    m_record = ResultRecord();
-    m_unpublished = false;
-    ResultRecord record;
-    record.Kumi = group;
+    ResultRecord record = StartRecord(group);
     PieceReader reader(pieces);
-    const QString check = HeaderText(group);
-    qsizetype i = 0;
-    bool header = false;
-    for (; i < reader.Size() && !header; ++i) {
-        if (reader.At(i) == QString::fromUtf16(kNotShown)) {
-            break;
-        }
-        header = clsHtmlToto::GetKaisaikai(reader.At(i), record.Kaisaikai, check);
-    }
-    if (!header) {
-        m_unpublished = true;
+    qsizetype next = 0;
+    if (!FindHeader(reader, group, kWhat, kNotShown, record.Kaisaikai, next)) {
         return false;
     }
     ResultScan scan(reader, record);
-    scan.Run(i);
-    if (scan.Unexpected()) {
-        const bool number = scan.NumberError();
-        m_error.ReportUnexpected(
-            QString::fromUtf16(kProcedure),
-            number ? PageRequest::NumberErrorText() : PageRequest::IndexErrorText(),
-            number ? PageRequest::kNumberErrorNumber : PageRequest::kIndexErrorNumber);
-        return false;
-    }
-    if (scan.Failed()) {
+    scan.Run(next);
+    if (!Usable(scan, kProcedure, scan.NumberError())) {
         return false;
     }
     ResultDates::Complete(record);

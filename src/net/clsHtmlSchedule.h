@@ -5,8 +5,7 @@
 #include <cstdint>
 
 #include "core/ScheduleRecord.h"
-#include "net/clsHtmlGet.h"
-#include "platform/ErrorReporter.h"
+#include "net/PageParser.h"
 #include "platform/ProgramPaths.h"
 #include "store/TotoSettings.h"
 
@@ -14,15 +13,9 @@ namespace kestrel {
 
 // Reads the operator's schedule page (くじ情報) of a round into a ScheduleRecord; team names are
 // translated to their short names through the team-name tables.
-class clsHtmlSchedule {
+class clsHtmlSchedule : public PageParser<ScheduleRecord> {
 public:
     clsHtmlSchedule(ProgramPaths paths, const TotoSettings& settings);
-
-    clsHtmlGet& HtmlGet() { return m_get; }
-    bool ProgressOpen() const { return m_get.ProgressOpen(); }
-    void SetProgressOpen(bool value) { m_get.SetProgressOpen(value); }
-    bool ProgressClose() const { return m_get.ProgressClose(); }
-    void SetProgressClose(bool value) { m_get.SetProgressClose(value); }
 
     // Fetches and parses the round's page; on success Schedule() holds it.
     bool GetSchedule(int32_t round, const QString& group);
@@ -32,15 +25,10 @@ public:
 
     QString PageUrl(int32_t round) const;
     const ScheduleRecord& Schedule() const { return m_record; }
-    bool Unpublished() const { return m_unpublished; }
 
 private:
     ProgramPaths m_paths;
     QString m_scheduleUrl;
-    clsHtmlGet m_get;
-    ScheduleRecord m_record;
-    bool m_unpublished = false;
-    ErrorReporter m_error{QStringLiteral("clsHtmlSchedule")};
 };
 
 } // namespace kestrel

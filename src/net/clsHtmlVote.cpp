@@ -4,6 +4,7 @@
 
 #include "net/PageRequest.h"
 #include "net/PieceReader.h"
+#include "net/PieceScan.h"
 #include "net/clsHtmlToto.h"
 
 namespace kestrel {
@@ -17,22 +18,15 @@ constexpr int kMaxSlotPiece = 13;
 constexpr int kSlots = 6;
 
 // One parse of a vote-status page.
-class VoteScan {
+class VoteScan : public PieceScan {
 public:
-    VoteScan(PieceReader& reader, VoteRecord& record) : m_reader(reader), m_record(record) {}
+    VoteScan(PieceReader& reader, VoteRecord& record) : PieceScan(reader), m_record(record) {}
 
-    void Run() {
-        for (qsizetype i = 0; i < m_reader.Size() && !m_stop;) {
-            i = Step(i);
-        }
-    }
     bool AsOfFound() const { return m_asOfFound; }
     bool Final() const { return m_final; }
-    bool Failed() const { return m_failed; }
-    bool Unexpected() const { return m_unexpected || m_reader.CutShort(); }
 
 private:
-    qsizetype Step(qsizetype i) {
+    qsizetype Step(qsizetype i) override {
         const QString& piece = m_reader.At(i);
         if (!m_header) {
             if (piece == QString::fromUtf16(kNotShown)) {
@@ -59,16 +53,13 @@ private:
     qsizetype Labelled(qsizetype i) {
         const QString& piece = m_reader.At(i);
         if (std::array<Money, 3>* values = TripleOf(piece)) {
-            for (int k = 0; k < 3; ++k) {
-                (*values)[k] = clsHtmlToto::StringToCurrency(m_reader.At(i + 1 + k));
-            }
-            return i + 4;
+            return Amounts(i, *values);
         }
         if (piece == QStringLiteral("販売期間")) {
             clsHtmlToto::DateString2(m_reader.At(i + 1), m_record.SaleStart, m_record.SaleEnd);
             return i + 2;
         }
-        if (DateTime* date = DateOf(piece)) {
+        if (DateTime* date = AnnouncedDateOf(m_record, piece)) {
             *date = clsHtmlToto::StringToDateEx(m_reader.At(i + 1));
             return i + 2;
         }
@@ -88,19 +79,6 @@ private:
         return nullptr;
     }
 
-    DateTime* DateOf(const QString& piece) {
-        if (piece == QStringLiteral("結果発表日")) {
-            return &m_record.ResultDate;
-        }
-        if (piece == QStringLiteral("払戻開始日")) {
-            return &m_record.PayStart;
-        }
-        if (piece == QStringLiteral("払戻期限")) {
-            return &m_record.PayEnd;
-        }
-        return nullptr;
-    }
-
     qsizetype MatchRow(qsizetype i) {
         if (clsHtmlToto::IsDatePiece(m_reader.At(i))) {
             m_date = clsHtmlToto::MonthDayDate(m_year, m_reader.At(i));
@@ -111,14 +89,9 @@ private:
         if (piece.contains(QStringLiteral("中止"))) {
             piece.remove(0, 2);
         }
-        const int slot = clsHtmlToto::SmallNumber(piece, kMaxSlotPiece);
+        const int slot = RowNumber(piece, kMaxSlotPiece, kSlots);
         if (slot == 0) {
             return i + 1;
-        }
-        if (slot > kSlots) {
-            m_unexpected = true;
-            m_stop = true;
-            return i;
         }
         VoteSlot& s = m_record.Slots[slot - 1];
         s.GameDate = m_date;
@@ -135,7 +108,6 @@ private:
         return i + 7;
     }
 
-    PieceReader& m_reader;
     VoteRecord& m_record;
     bool m_header = false;
     bool m_asOfFound = false;
@@ -143,15 +115,13 @@ private:
     int m_year = 0;
     DateTime m_date;
     DateTime m_time;
-    bool m_failed = false;
-    bool m_unexpected = false;
-    bool m_stop = false;
 };
 
 } // namespace
 
 clsHtmlVote::clsHtmlVote(const TotoSettings& settings)
-    : m_voteUrl(settings.totoOfficialVoteUrl), m_goal3Suffix(settings.totoOfficialTotoGoal3Url),
+    : PageParser(QStringLiteral("clsHtmlVote")), m_voteUrl(settings.totoOfficialVoteUrl),
+      m_goal3Suffix(settings.totoOfficialTotoGoal3Url),
       m_groupASuffix(settings.totoOfficialMiniTotoAUrl),
       m_groupBSuffix(settings.totoOfficialMiniTotoBUrl) {}
 
@@ -166,37 +136,23 @@ QString clsHtmlVote::PageUrl(int32_t round, const QString& group) const {
 }
 
 bool clsHtmlVote::GetVote(int32_t round, const QString& group, bool& final) {
-    m_record = VoteRecord();
-    m_unpublished = false;
     final = false;
-    const QStringList pieces =
-        PageRequest::Fetch(m_get, PageUrl(round, group),
-                           PageRequest::ProgressMessage(round, QString::fromUtf16(kProgress)));
-    if (pieces.isEmpty()) {
-        return false;
-    }
-    return ParsePieces(pieces, group, final);
+    const QStringList pieces = FetchPage(PageUrl(round, group), round, kProgress);
+    return !pieces.isEmpty() && ParsePieces(pieces, group, final);
 }
 
 bool clsHtmlVote::ParsePieces(const QStringList& pieces, const QString& group, bool& final) {
-    m_record = VoteRecord();
-    m_unpublished = false;
+    VoteRecord record = StartRecord(group);
     final = false;
-    VoteRecord record;
-    record.Kumi = group;
     PieceReader reader(pieces);
     VoteScan scan(reader, record);
-    scan.Run();
-    if (scan.Unexpected()) {
-        m_error.ReportUnexpected(QString::fromUtf16(kProcedure), PageRequest::IndexErrorText(),
-                                 PageRequest::kIndexErrorNumber);
+    scan.Run(0);
+    // A page fails only after its as-of time, so a page without one is not published.
+    if (!Usable(scan, kProcedure)) {
         return false;
     }
     if (!scan.AsOfFound()) {
         m_unpublished = true;
-        return false;
-    }
-    if (scan.Failed()) {
         return false;
     }
     final = scan.Final();

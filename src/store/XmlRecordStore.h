@@ -25,6 +25,9 @@ public:
     // Reads the file into a fresh record and makes it current only when the whole file parsed.
     // False without a message for an empty path or a missing file.
     bool XmlLoad(const QString& path) { return m_format->Load(path, m_record, m_error); }
+    // The current record, for code that handles the three kinds alike.
+    const Record& CurrentRecord() const { return m_record; }
+    void SetCurrentRecord(const Record& record) { m_record = record; }
 
 protected:
     XmlRecordStore(ProgramPaths paths, const XmlRecordFormat<Record>& format, QString className)
