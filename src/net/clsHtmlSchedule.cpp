@@ -141,6 +141,7 @@ bool clsHtmlSchedule::GetSchedule(int32_t round, const QString& group) {
 bool clsHtmlSchedule::ParsePieces(const QStringList& pieces, int32_t round, const QString& group) {
     m_record = ScheduleRecord();
     m_unpublished = false;
+    m_unknownTeam.clear();
     ScheduleRecord record;
     record.Kumi = group;
     PieceReader reader(pieces);
@@ -161,6 +162,7 @@ bool clsHtmlSchedule::ParsePieces(const QStringList& pieces, int32_t round, cons
     clsTotoData teams(m_paths);
     ScheduleScan scan(reader, record, teams, round);
     const bool completed = scan.Run(i);
+    m_unknownTeam = teams.LastUnknownTeamName();
     if (!completed || reader.CutShort()) {
         m_error.ReportUnexpected(QString::fromUtf16(kProcedure), PageRequest::IndexErrorText(),
                                  PageRequest::kIndexErrorNumber);

@@ -33,6 +33,8 @@ public:
     QString PageUrl(int32_t round) const;
     const ScheduleRecord& Schedule() const { return m_record; }
     bool Unpublished() const { return m_unpublished; }
+    // The last page team name of the parse that no team-name table knows, or empty.
+    const QString& UnknownTeamName() const { return m_unknownTeam; }
 
 private:
     ProgramPaths m_paths;
@@ -40,6 +42,7 @@ private:
     clsHtmlGet m_get;
     ScheduleRecord m_record;
     bool m_unpublished = false;
+    QString m_unknownTeam;
     ErrorReporter m_error{QStringLiteral("clsHtmlSchedule")};
 };
 

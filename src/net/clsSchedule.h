@@ -40,6 +40,8 @@ public:
     bool Cancel() const;
     bool Unpublished() const;
     bool NoGame() const;
+    // A page team name the team-name tables lack, from the last download; empty when none.
+    const QString& UnknownTeamName() const { return m_parser.UnknownTeamName(); }
 
 private:
     bool Ready(const char16_t* procedure) const;
