@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,10 +13,13 @@
 #include "app/BatchWindow.h"
 #include "app/FileDialogPdfChooser.h"
 #include "app/PrintDialog.h"
+#include "app/UserVoteRateDialog.h"
+#include "app/frmTeamName.h"
 #include "platform/ErrorReporter.h"
 #include "platform/Version.h"
 #include "store/TotoSettings.h"
 #include "workflow/ControllerRoundRecords.h"
+#include "workflow/HelpLinks.h"
 #include "workflow/RoundTexts.h"
 #include "workflow/SearchPanels.h"
 
@@ -27,14 +31,9 @@ const QString kTitle = QStringLiteral("Kestrel");
 // Tabs whose pages arrive with later features show only this.
 const QString kNotYet = QStringLiteral("このページは準備中です。");
 
-// Adds an entry whose command is not available in this version.
-void AddUnavailable(QMenu* menu, const QString& caption) {
-    menu->addAction(caption)->setEnabled(false);
-}
-
 // The installation's operator addresses; the progress lines are added per download.
-AcquisitionContext WindowAcquisition(const ProgramPaths& paths) {
-    return AcquisitionContext{paths, TotoSettings::Load(paths), HttpOptions(), nullptr};
+AcquisitionContext WindowAcquisition(const ProgramPaths& paths, const TotoSettings& settings) {
+    return AcquisitionContext{paths, settings, HttpOptions(), nullptr};
 }
 
 QGroupBox* Framed(const QString& title, QWidget* content) {
@@ -49,10 +48,11 @@ QGroupBox* Framed(const QString& title, QWidget* content) {
 } // namespace
 
 MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget* parent)
-    : QMainWindow(parent), m_paths(std::move(paths)), m_clock(std::move(clock)), m_teams(m_paths),
-      m_round(std::make_shared<ControllerRoundRecords>(WindowAcquisition(m_paths))),
+    : QMainWindow(parent), m_paths(std::move(paths)), m_clock(std::move(clock)),
+      m_settings(TotoSettings::Load(m_paths)), m_teams(m_paths),
+      m_round(std::make_shared<ControllerRoundRecords>(WindowAcquisition(m_paths, m_settings))),
       m_search(new SearchRunner(m_clock, this)),
-      m_download(new DownloadRunner(WindowAcquisition(m_paths), this, this)),
+      m_download(new DownloadRunner(WindowAcquisition(m_paths, m_settings), this, this)),
       m_commands(new DocumentCommands(m_doc, m_paths, m_count, this)) {
     m_ini = KestrelIni::Load(m_paths);
     m_multi.Initialize();
@@ -78,6 +78,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget
     m_tick.start(1000);
     ConnectRound();
     ConnectDownloads();
+    ConnectUserDefined();
     m_round.Initialize();
     m_round.SetKaisaikai(m_ini.Kaisaikai);
     resize(1280, 880);
@@ -121,7 +122,9 @@ void MainWindow::BuildMenus() {
             &MainWindow::ShowBatchWindow);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
-    AddUnavailable(help, QStringLiteral("オンラインマニュアル(&O)"));
+    m_manualAction = help->addAction(QStringLiteral("オンラインマニュアル(&O)"));
+    connect(m_manualAction, &QAction::triggered, this,
+            [this] { OpenUrl(HelpLinks::Manual(m_download->MakerFolder())); });
     connect(help->addAction(QStringLiteral("バージョン情報(&A)...")), &QAction::triggered, this,
             &MainWindow::ShowVersion);
     m_menus = {file, edit, view, tools, help};
@@ -454,8 +457,60 @@ void MainWindow::OnDownloadFinished(const DownloadOutcome& outcome) {
     m_downloading = false;
     SetCommandsEnabled(true);
     m_searchButton->setEnabled(true);
+    if (!outcome.UnknownTeamName.isEmpty()) {
+        m_teams.SetLastUnknownTeamName(outcome.UnknownTeamName);
+    }
     m_round.ApplyDownload(outcome);
     RefreshDownloads();
+}
+
+void MainWindow::ConnectUserDefined() {
+    connect(m_band->VoteRateButton(), &QPushButton::clicked, this, &MainWindow::OnUserVoteRates);
+    connect(m_band->TeamNameButton(), &QPushButton::clicked, this, &MainWindow::OnTeamNames);
+    connect(m_band->ScheduleLink(), &QLabel::linkActivated, this,
+            [this] { OpenUrl(HelpLinks::SaleSchedule(m_settings)); });
+}
+
+int MainWindow::RunModal(QDialog& dialog) {
+    return m_modalRunner ? m_modalRunner(dialog) : dialog.exec();
+}
+
+void MainWindow::OnUserVoteRates() {
+    if (!CloseCheck()) {
+        return;
+    }
+    UserVoteRateModel rates;
+    LoadUserVoteRates(m_doc, rates);
+    UserVoteRateDialog dialog(rates, this);
+    if (RunModal(dialog) != QDialog::Accepted) {
+        return;
+    }
+    SetUserVoteRates(m_doc, dialog.Model());
+    // The round selector holds it too, so a reload that keeps the vote status keeps these rates.
+    m_round.SetVote(m_doc.Record.Vote);
+    m_multi.SetVote(m_doc.Record.Vote);
+    m_votePanel->SetRecords(m_doc.Schedule, m_doc.Record.Vote);
+    RefreshRoundTexts();
+    m_commands->Refresh();
+}
+
+void MainWindow::OnTeamNames() {
+    if (!CloseCheck()) {
+        return;
+    }
+    // The page parsers read the tables afresh for every page, so an added name is used from the
+    // next download on.
+    frmTeamName dialog(m_teams, this);
+    RunModal(dialog);
+}
+
+void MainWindow::OpenUrl(const QUrl& url) {
+    const bool opened = m_urlOpener ? m_urlOpener(url) : QDesktopServices::openUrl(url);
+    if (!opened) {
+        ErrorReporter(QStringLiteral("frmMain"))
+            .Report(QStringLiteral("OpenUrl"),
+                    QStringLiteral("ブラウザを起動できません。\r\n") + url.toString());
+    }
 }
 
 } // namespace kestrel

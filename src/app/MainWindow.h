@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QAction>
+#include <QDialog>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUrl>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,6 +21,7 @@
 #include "core/clsTMulti.h"
 #include "platform/Clock.h"
 #include "platform/ProgramPaths.h"
+#include "store/TotoSettings.h"
 #include "store/clsTotoData.h"
 #include "ui/ConditionTab.h"
 #include "ui/CountGridView.h"
@@ -79,6 +83,14 @@ public:
     QAction* PrintAction() const { return m_printAction; }
     // Where a print to the PDF entry goes; the file dialog unless replaced.
     void SetPdfPathChooser(std::shared_ptr<PdfPathChooser> chooser) { m_pdfChooser = chooser; }
+    // Runs the window's own modal dialogs (vote rates, team names) and returns their result;
+    // exec() unless replaced, so tests drive the dialogs without a modal loop.
+    using ModalRunner = std::function<int(QDialog&)>;
+    void SetModalRunner(ModalRunner runner) { m_modalRunner = std::move(runner); }
+    // Opens an address in the system browser; QDesktopServices unless replaced.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    void SetUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
+    QAction* ManualAction() const { return m_manualAction; }
 
     // The close check: false with the busy message while a search runs, false silently while a
     // document is being saved.
@@ -89,6 +101,10 @@ public:
 public slots:
     void OnSearchButton();
     void OnStopButton();
+    // "投票率": the user-defined vote rates replace the document's vote status.
+    void OnUserVoteRates();
+    // "海外チーム名" of the frame "ユーザー定義": the add-team dialog.
+    void OnTeamNames();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,9 +130,13 @@ private:
     void CollectDocument();
     void ShowVersion();
     void PrintCommand();
+    void ConnectUserDefined();
+    int RunModal(QDialog& dialog);
+    void OpenUrl(const QUrl& url);
 
     ProgramPaths m_paths;
     std::shared_ptr<Clock> m_clock;
+    TotoSettings m_settings;
     KestrelIni m_ini;
     clsTotoData m_teams;
     WorkingDocument m_doc;
@@ -147,7 +167,10 @@ private:
     std::vector<QMenu*> m_menus;
     QAction* m_percentAction = nullptr;
     QAction* m_printAction = nullptr;
+    QAction* m_manualAction = nullptr;
     std::shared_ptr<PdfPathChooser> m_pdfChooser;
+    ModalRunner m_modalRunner;
+    UrlOpener m_urlOpener;
     QTimer m_tick;
 };
 

@@ -32,6 +32,10 @@ RoundBand::RoundBand(QWidget* parent)
       m_voteButton(new QPushButton(QStringLiteral("投票状況"))),
       m_resultButton(new QPushButton(QStringLiteral("くじ結果"))),
       m_makerButton(new QPushButton(QStringLiteral("海外チーム名"))),
+      m_voteRateButton(new QPushButton(QStringLiteral("投票率"))),
+      m_teamNameButton(new QPushButton(QStringLiteral("海外チーム名"))),
+      m_scheduleLink(
+          new QLabel(QStringLiteral("<a href=\"schedule\">販売スケジュールを確認する</a>"))),
       m_downloadMessage(new QCheckBox(QStringLiteral("ダウンロード時に確認"))),
       m_resultAll(new QCheckBox(QStringLiteral("常に全ての結果を表示する"))) {
     auto* layout = new QHBoxLayout(this);
@@ -40,6 +44,7 @@ RoundBand::RoundBand(QWidget* parent)
     layout->addWidget(BuildDates(), 1);
     layout->addWidget(BuildDownloads());
     layout->addWidget(BuildMakerDownload());
+    layout->addWidget(BuildUserDefined());
     m_saleStatus->setStyleSheet(QStringLiteral("color: #b00000;"));
 }
 
@@ -73,6 +78,11 @@ QWidget* RoundBand::BuildDates() {
     form->addRow(QStringLiteral("販売開始："), m_saleStart);
     form->addRow(QStringLiteral("販売締切："), m_saleEnd);
     form->addRow(QStringLiteral("結果発表："), m_resultDate);
+    // The window opens the page itself, through its replaceable opener.
+    m_scheduleLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                            Qt::LinksAccessibleByKeyboard);
+    m_scheduleLink->setOpenExternalLinks(false);
+    form->addRow(m_scheduleLink);
     return box;
 }
 
@@ -93,6 +103,15 @@ QWidget* RoundBand::BuildMakerDownload() {
     auto* box = new QGroupBox(QStringLiteral("Fernhollowよりダウンロード"));
     auto* column = new QVBoxLayout(box);
     column->addWidget(m_makerButton);
+    column->addStretch(1);
+    return box;
+}
+
+QWidget* RoundBand::BuildUserDefined() {
+    auto* box = new QGroupBox(QStringLiteral("ユーザー定義"));
+    auto* column = new QVBoxLayout(box);
+    column->addWidget(m_voteRateButton);
+    column->addWidget(m_teamNameButton);
     column->addStretch(1);
     return box;
 }

@@ -13,7 +13,8 @@ namespace kestrel {
 
 // The top band of the main window: the round box with its up-down control (0..9999), the group
 // box, the round caption and status text, the live sale countdown, the sale and result dates,
-// the official download frame and the two check boxes.
+// the link to the operator's sale schedule, the official download frame with the two check boxes,
+// the maker's download frame and the user-defined frame (vote rates and team names).
 class RoundBand : public QWidget {
     Q_OBJECT
 public:
@@ -36,6 +37,11 @@ public:
     QPushButton* ResultButton() const { return m_resultButton; }
     // "海外チーム名" in the maker's download frame.
     QPushButton* MakerButton() const { return m_makerButton; }
+    // "投票率" and "海外チーム名" (adds a team name) in the frame "ユーザー定義".
+    QPushButton* VoteRateButton() const { return m_voteRateButton; }
+    QPushButton* TeamNameButton() const { return m_teamNameButton; }
+    // "販売スケジュールを確認する"; linkActivated asks for the operator's page.
+    QLabel* ScheduleLink() const { return m_scheduleLink; }
     QCheckBox* DownloadMessage() const { return m_downloadMessage; }
     QCheckBox* ResultAll() const { return m_resultAll; }
 
@@ -44,6 +50,7 @@ private:
     QWidget* BuildDates();
     QWidget* BuildDownloads();
     QWidget* BuildMakerDownload();
+    QWidget* BuildUserDefined();
 
     QSpinBox* m_round;
     QComboBox* m_group;
@@ -57,6 +64,9 @@ private:
     QPushButton* m_voteButton;
     QPushButton* m_resultButton;
     QPushButton* m_makerButton;
+    QPushButton* m_voteRateButton;
+    QPushButton* m_teamNameButton;
+    QLabel* m_scheduleLink;
     QCheckBox* m_downloadMessage;
     QCheckBox* m_resultAll;
 };

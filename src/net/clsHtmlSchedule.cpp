@@ -100,6 +100,7 @@ bool clsHtmlSchedule::GetSchedule(int32_t round, const QString& group) {
 
 bool clsHtmlSchedule::ParsePieces(const QStringList& pieces, int32_t round, const QString& group) {
     ScheduleRecord record = StartRecord(group);
+    m_unknownTeam.clear();
     PieceReader reader(pieces);
     qsizetype next = 0;
     if (!FindHeader(reader, group, kWhat, kNotShown, record.Kaisaikai, next)) {
@@ -109,6 +110,7 @@ bool clsHtmlSchedule::ParsePieces(const QStringList& pieces, int32_t round, cons
     clsTotoData teams(m_paths);
     ScheduleScan scan(reader, record, teams, round);
     scan.Run(next);
+    m_unknownTeam = teams.LastUnknownTeamName();
     if (!Usable(scan, kProcedure)) {
         return false;
     }

@@ -25,10 +25,13 @@ public:
 
     QString PageUrl(int32_t round) const;
     const ScheduleRecord& Schedule() const { return m_record; }
+    // The last page team name of the parse that no team-name table knows, or empty.
+    const QString& UnknownTeamName() const { return m_unknownTeam; }
 
 private:
     ProgramPaths m_paths;
     QString m_scheduleUrl;
+    QString m_unknownTeam;
 };
 
 } // namespace kestrel

@@ -31,6 +31,8 @@ public:
     ScheduleRecord Schedule() const;
     // The last get loaded the round's not-held mark.
     bool NoGame() const;
+    // A page team name the team-name tables lack, from the last download; empty when none.
+    const QString& UnknownTeamName() const { return m_parser.UnknownTeamName(); }
 
 private:
     bool Fetch(int32_t round, const QString& group, ScheduleRecord& parsed, bool& savable) override;

@@ -33,6 +33,8 @@ public:
 
     const QString& LastUnknownTeamName() const { return m_lastUnknown; }
     void ClearLastUnknownTeamName() { m_lastUnknown.clear(); }
+    // A name another reader of the tables (a page parser) did not find.
+    void SetLastUnknownTeamName(const QString& pageName) { m_lastUnknown = pageName; }
 
     // The user's table, read again after the add-team dialog wrote it.
     QString UserTablePath() const;

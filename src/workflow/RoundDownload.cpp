@@ -14,18 +14,19 @@ namespace {
 
 constexpr int kGetFlags = AcquisitionDialogs::kLoadFile | AcquisitionDialogs::kDownload;
 
-// Gets the record with the controller, explains a failure and copies the record out.
+// Gets the record with the controller, explains a failure and hands the controller to take with
+// the outcome, which copies out what it needs.
 template <typename Controller, typename Get, typename Take>
 bool Acquire(const AcquisitionContext& context, int32_t round, const QString& group, bool ask,
              Get get, Take take) {
     Controller controller(context);
     controller.Initialize();
-    if (!std::invoke(get, controller, round, group, kGetFlags, ask)) {
+    const bool ok = std::invoke(get, controller, round, group, kGetFlags, ask);
+    if (!ok) {
         controller.FalseDialog(round);
-        return false;
     }
-    take(controller);
-    return true;
+    take(controller, ok);
+    return ok;
 }
 
 } // namespace
@@ -37,17 +38,30 @@ DownloadOutcome RoundDownload::Run(const AcquisitionContext& context, DownloadKi
     out.Round = round;
     switch (kind) {
     case DownloadKind::Schedule:
-        out.Ok =
-            Acquire<clsSchedule>(context, round, group, ask, &clsSchedule::GetSchedule,
-                                 [&out](const clsSchedule& c) { out.Schedule = c.Schedule(); });
+        out.Ok = Acquire<clsSchedule>(context, round, group, ask, &clsSchedule::GetSchedule,
+                                      [&out](const clsSchedule& c, bool ok) {
+                                          if (ok) {
+                                              out.Schedule = c.Schedule();
+                                          }
+                                          // A missing team name fails the page: offer it.
+                                          out.UnknownTeamName = c.UnknownTeamName();
+                                      });
         break;
     case DownloadKind::Vote:
         out.Ok = Acquire<clsVote>(context, round, group, ask, &clsVote::GetVote,
-                                  [&out](const clsVote& c) { out.Vote = c.Vote(); });
+                                  [&out](const clsVote& c, bool ok) {
+                                      if (ok) {
+                                          out.Vote = c.Vote();
+                                      }
+                                  });
         break;
     case DownloadKind::Result:
         out.Ok = Acquire<clsResult>(context, round, group, ask, &clsResult::GetResult,
-                                    [&out](const clsResult& c) { out.Result = c.Result(); });
+                                    [&out](const clsResult& c, bool ok) {
+                                        if (ok) {
+                                            out.Result = c.Result();
+                                        }
+                                    });
         break;
     case DownloadKind::TeamNames:
         break;

@@ -21,6 +21,8 @@ struct DownloadOutcome {
     ScheduleRecord Schedule;
     VoteRecord Vote;
     ResultRecord Result;
+    // A team name of the schedule page that no team-name table knows (for the add-team dialog).
+    QString UnknownTeamName;
 };
 
 // One download command with fresh controllers: the stored file when there is one, else the

@@ -320,6 +320,22 @@ bool EditCell(WorkingDocument& doc, int index, int slot, int goalClass, UserProm
     return true;
 }
 
+void LoadUserVoteRates(const WorkingDocument& doc, UserVoteRateModel& rates) {
+    std::array<QString, kSlotCount> teams;
+    for (int t = 0; t < kSlotCount; ++t) {
+        teams[t] = doc.Schedule.Slots[t].Team;
+    }
+    rates.Load(doc.Record.Vote, teams);
+}
+
+void SetUserVoteRates(WorkingDocument& doc, const UserVoteRateModel& rates) {
+    VoteRecord owner;
+    owner.Kaisaikai = doc.Record.Kaisaikai;
+    owner.Kumi = doc.Record.Kumi;
+    doc.Record.Vote = rates.Result(owner);
+    doc.Record.VoteTime = DateTime();
+}
+
 bool CsvOpen(WorkingDocument& doc, const ProgramPaths& paths, const QString& path,
              RunControl* control) {
     std::vector<int32_t> singles;

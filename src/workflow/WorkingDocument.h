@@ -7,6 +7,7 @@
 
 #include "core/ResultRecord.h"
 #include "core/ScheduleRecord.h"
+#include "core/UserVoteRateModel.h"
 #include "documents/DocumentRecord.h"
 #include "platform/ProgramPaths.h"
 #include "platform/RunControl.h"
@@ -87,6 +88,14 @@ bool DeleteSingles(WorkingDocument& doc, const std::vector<bool>& selected, User
 // A click on goal class goalClass of slot index slot of entry index: that slot of the single
 // becomes the class; a locked list asks first and a Yes unlocks it. True when changed.
 bool EditCell(WorkingDocument& doc, int index, int slot, int goalClass, UserPrompt& prompt);
+
+// " 投票率（ユーザー定義）": the editor starts from the document's vote rates, one row per team of
+// its schedule.
+void LoadUserVoteRates(const WorkingDocument& doc, UserVoteRateModel& rates);
+// The confirmed user-defined rates become the document's vote status: round and group of the
+// document, no as-of time (which the status text shows as user-defined), count = value and
+// rate = value / 100.
+void SetUserVoteRates(WorkingDocument& doc, const UserVoteRateModel& rates);
 
 // "CSV 開く": the file's singles become a new document's list; a round in the file name selects
 // that round. A file that does not read changes nothing.

@@ -8,6 +8,7 @@
 #include "LoopbackServer.h"
 #include "MessageCollector.h"
 #include "app/MainWindow.h"
+#include "app/frmTeamName.h"
 #include "store/TotoSettings.h"
 
 namespace kestrel {
@@ -105,6 +106,45 @@ TEST_F(DownloadCommandTest, ButtonsDownloadOnAWorkerAndApplyTheRecord) {
     EXPECT_FALSE(window->Band()->SaleStart()->text().isEmpty());
     EXPECT_FALSE(window->Downloads().ProgressWindow()->Text().isEmpty());
     SetUserPrompt(previous);
+}
+
+// A schedule page naming a team no table knows fails; the add-team dialog then offers that name,
+// and once it is added the same page reads.
+TEST_F(DownloadCommandTest, UnknownTeamOfASchedulePageIsOfferedForAdding) {
+    const QString unknown = QStringLiteral("ＦＣ北摂");
+    QByteArray page = NetPage("schedule_1601.html");
+    page.replace(QStringLiteral("浦和レッズ").toUtf8(), unknown.toUtf8());
+    server.SetPage("/schedule?holdCntId=1601", page);
+    window->Band()->DownloadMessage()->setChecked(false);
+    const QString file = root.SysData() + "/totoGOAL3_Schedule/totogoal3_schedule_1601.xml";
+    QStringList offered;
+    window->SetModalRunner([&offered](QDialog& shown) {
+        auto* dialog = qobject_cast<frmTeamName*>(&shown);
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "another dialog opened";
+            return static_cast<int>(QDialog::Rejected);
+        }
+        offered << dialog->AbbreviationEdit()->text() << dialog->NameEdit()->text();
+        dialog->AddButton()->click();
+        return dialog->result();
+    });
+    for (const bool known : {false, true}) {
+        SCOPED_TRACE(known ? "after adding" : "unknown");
+        messages.Clear();
+        QTest::mouseClick(window->Band()->ScheduleButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Downloading(), 30000);
+        EXPECT_EQ(QFileInfo::exists(file), known);
+        bool warned = false;
+        for (const Message& m : messages.Messages()) {
+            warned = warned || m.text.startsWith(QStringLiteral("チーム名：") + unknown);
+        }
+        EXPECT_EQ(warned, !known);
+        if (!known) {
+            QTest::mouseClick(window->Band()->TeamNameButton(), Qt::LeftButton);
+        }
+    }
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("FC北摂"), unknown}));
+    EXPECT_EQ(window->Document().Schedule.Slots[1].Team, QStringLiteral("FC北摂"));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // Takes the README screenshots of the main window on the demo round: before a search and after
 // a fast second-grade search of a multi marked by vote order, the print dialog over the searched
-// list, the single list and the results tab of that search (three teams revealed), and the batch
-// window after running two copies of the document. Run under a real X server (the screenshots
+// list, the single list and the results tab of that search (three teams revealed), the batch
+// window after running two copies of the document, and the user-defined vote-rate and add-team
+// dialogs. Run under a real X server (the screenshots
 // script uses Xvfb) so that the fonts are the ones a user sees.
 //
 //   kestrel-screenshots OUTPUT_FOLDER
@@ -17,6 +18,8 @@
 #include "app/BatchWindow.h"
 #include "app/MainWindow.h"
 #include "app/PrintDialog.h"
+#include "app/UserVoteRateDialog.h"
+#include "app/frmTeamName.h"
 #include "platform/ErrorReporter.h"
 
 namespace {
@@ -111,6 +114,24 @@ bool GrabBatch(MainWindow& window, const QString& out) {
     return Grab(*batch, out + QStringLiteral("/batch-window.png"));
 }
 
+// The vote-rate dialog on the round's published rates, and the add-team dialog offering a name
+// a schedule page could not translate.
+bool GrabUserDefined(MainWindow& window, const QString& out) {
+    UserVoteRateModel rates;
+    LoadUserVoteRates(window.Document(), rates);
+    UserVoteRateDialog voteRates(rates, &window);
+    voteRates.show();
+    const bool voteOk = Grab(voteRates, out + QStringLiteral("/vote-rate-dialog.png"));
+    voteRates.hide();
+    clsTotoData teams(ProgramPaths::FromExecutable());
+    teams.SetLastUnknownTeamName(QStringLiteral("ＦＣ北摂"));
+    frmTeamName teamName(teams, &window);
+    teamName.show();
+    const bool teamOk = Grab(teamName, out + QStringLiteral("/team-name-dialog.png"));
+    teamName.hide();
+    return voteOk && teamOk;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -147,7 +168,8 @@ int main(int argc, char** argv) {
     dialog.show();
     const bool dialogOk = Grab(dialog, out + QStringLiteral("/print-dialog.png"));
     dialog.hide();
-    const bool ok = dialogOk && TakeConditionScreenshots(window, out, Grab) &&
-                    GrabTabs(window, out) && GrabBatch(window, out);
+    const bool ok = dialogOk && GrabUserDefined(window, out) &&
+                    TakeConditionScreenshots(window, out, Grab) && GrabTabs(window, out) &&
+                    GrabBatch(window, out);
     return ok ? 0 : 1;
 }
