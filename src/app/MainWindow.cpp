@@ -88,6 +88,10 @@ MainWindow::~MainWindow() {
     m_search->Stop();
     m_search->Wait();
     m_download->Wait();
+    // The log view observes the search runner's log; the runner, an older child, would be
+    // deleted first, so the view goes now.
+    delete m_logView;
+    m_logView = nullptr;
 }
 
 void MainWindow::BuildMenus() {

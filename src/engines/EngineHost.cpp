@@ -44,11 +44,16 @@ void EngineHost::SetProgress(int value) const {
 }
 
 void EngineHost::WaitWhilePaused() const {
+    if (!PauseRequested()) {
+        return;
+    }
+    m_waiting.fetch_add(1, std::memory_order_relaxed);
     while (PauseRequested() && !StopRequested()) {
         if (m_clock) {
             m_clock->SleepMs(kPauseSleepMs);
         }
     }
+    m_waiting.fetch_sub(1, std::memory_order_relaxed);
 }
 
 void EngineHost::StartStopwatch() {

@@ -40,6 +40,8 @@ public:
     }
     // Sleeps in 500 ms steps while paused; returns at once when a stop arrives.
     void WaitWhilePaused() const;
+    // Threads sleeping in WaitWhilePaused right now (a pause is in effect once all are there).
+    int PausedThreads() const { return m_waiting.load(std::memory_order_relaxed); }
 
     // The stopwatch of time limits: restarted by each engine run.
     void StartStopwatch();
@@ -53,6 +55,7 @@ private:
     int m_progressMax = 100;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_pause{false};
+    mutable std::atomic<int> m_waiting{0};
 };
 
 } // namespace kestrel

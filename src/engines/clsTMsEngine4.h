@@ -48,6 +48,8 @@ public:
     int OrbitSize() const { return m_orbitSize; }
     // Steps a search has made in this run (readable while it runs).
     int64_t LaneSteps(int lane) const { return m_lanes[lane].steps.load(); }
+    // Search threads that are holding still for a pause.
+    int PausedSearches() const { return m_host.PausedThreads(); }
 
 private:
     struct Lane {

@@ -190,14 +190,8 @@ TEST(StrongerEngine, PauseHoldsAndStopEndsBothSearches) {
         const auto steps = [&] { return std::pair{engine.LaneSteps(0), engine.LaneSteps(1)}; };
         ASSERT_TRUE(test::WaitFor([&] { return steps().first > 0 && steps().second > 0; }));
         engine.EnginePause(true);
-        auto before = steps();
-        ASSERT_TRUE(test::WaitFor([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            const auto now = steps();
-            const bool still = now == before;
-            before = now;
-            return still;
-        }));
+        ASSERT_TRUE(test::WaitFor([&] { return engine.PausedSearches() == threads; }));
+        const auto before = steps();
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         EXPECT_EQ(steps(), before);
         engine.EnginePause(false);
