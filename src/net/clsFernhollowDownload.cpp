@@ -24,21 +24,6 @@ clsFernhollowDownload::clsFernhollowDownload(ProgramPaths paths, QString downloa
     m_inet.SetProgress(std::move(progress));
 }
 
-int clsFernhollowDownload::EditionNumber(const QString& text) {
-    const qsizetype dot = text.indexOf(QLatin1Char('.'));
-    if (dot < 0) {
-        return 0;
-    }
-    bool majorOk = false;
-    bool minorOk = false;
-    const int major = text.left(dot).trimmed().toInt(&majorOk);
-    const int minor = text.mid(dot + 1).trimmed().toInt(&minorOk);
-    if (!majorOk || !minorOk || major < 0 || minor < 0 || major > 1000000) {
-        return 0;
-    }
-    return major * 1000 + minor;
-}
-
 void clsFernhollowDownload::Inform(const QString& text) {
     ShowMessage(MessageIcon::Information, QString::fromUtf16(kTitle), text);
 }

@@ -7,6 +7,7 @@
 #include "net/clsWinInet.h"
 #include "platform/ProgramPaths.h"
 #include "platform/clsIniFile.h"
+#include "store/clsTotoData.h"
 
 namespace kestrel {
 
@@ -31,7 +32,7 @@ public:
     bool DownloadTeamName2(bool ask);
 
     // "1.23" gives 1023; a text without "." or with an empty or unreadable part gives 0.
-    static int EditionNumber(const QString& text);
+    static int EditionNumber(const QString& text) { return clsTotoData::EditionNumber(text); }
 
 private:
     bool LoadVersionList();

@@ -44,6 +44,7 @@ ProgramPaths ProgramPaths::ForProgramFolder(const QString& programFolder) {
     }
     ProgramPaths user(data + "/kestrel");
     user.m_userData = QDir::cleanPath(documents + "/Kestrel");
+    user.m_installedSysData = installed;
     if (!CopyMissingFiles(installed, user.SysData())) {
         return paths;
     }

@@ -26,6 +26,9 @@ public:
     QString SysData() const;  // <root>/SysData
     QString UserData() const; // <root>/UserData/Kestrel, or the per-user documents folder
     QString Temp() const;     // <root>/SysData/Temp
+    // The installed, read-only SysData a per-user copy was filled from; empty when the root is
+    // the program's own folder.
+    const QString& InstalledSysData() const { return m_installedSysData; }
     // A path below SysData ("totoGOAL3-Vote/x.xml"); backslashes in the name become "/".
     QString SysDataFile(const QString& name) const;
 
@@ -39,6 +42,7 @@ public:
 private:
     QString m_root;
     QString m_userData; // empty: below the root
+    QString m_installedSysData;
 };
 
 } // namespace kestrel

@@ -81,8 +81,27 @@ QString clsTotoData::GetShortToJ1J2String(const QString& shortName, int year) co
 }
 
 QString clsTotoData::GetTeamName2Version() const {
-    return m_table2.GetValue(QStringLiteral("Version")) + QLatin1Char('.') +
-           m_table2.GetValue(QStringLiteral("Revision"));
+    return TableVersion(m_table2);
+}
+
+QString clsTotoData::TableVersion(const clsIniFile& table) {
+    return table.GetValue(QStringLiteral("Version")) + QLatin1Char('.') +
+           table.GetValue(QStringLiteral("Revision"));
+}
+
+int clsTotoData::EditionNumber(const QString& text) {
+    const qsizetype dot = text.indexOf(QLatin1Char('.'));
+    if (dot < 0) {
+        return 0;
+    }
+    bool majorOk = false;
+    bool minorOk = false;
+    const int major = text.left(dot).trimmed().toInt(&majorOk);
+    const int minor = text.mid(dot + 1).trimmed().toInt(&minorOk);
+    if (!majorOk || !minorOk || major < 0 || minor < 0 || major > 1000000) {
+        return 0;
+    }
+    return major * 1000 + minor;
 }
 
 } // namespace kestrel

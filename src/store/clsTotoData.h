@@ -30,6 +30,11 @@ public:
     QString GetShortToJ1J2String(const QString& shortName, int year) const;
     // "Version" + "." + "Revision" of TeamName2.dat.
     QString GetTeamName2Version() const;
+    // "Version" + "." + "Revision" of any table.
+    static QString TableVersion(const clsIniFile& table);
+    // The number of an edition text: "1.23" gives 1023; a text without "." or with an empty or
+    // unreadable part gives 0 (unknown).
+    static int EditionNumber(const QString& text);
 
     const QString& LastUnknownTeamName() const { return m_lastUnknown; }
     void ClearLastUnknownTeamName() { m_lastUnknown.clear(); }

@@ -44,9 +44,11 @@ TEST_F(InstalledCopy, KeepsSysDataPerUser) {
     const QString perUser = home + "/.local/share/kestrel/SysData";
     for (const char* file :
          {"/bin/kestrel-cli", "/share/kestrel/SysData/Kestrel.ini",
-          "/share/applications/kestrel.desktop", "/share/mime/packages/kestrel.xml",
-          "/share/icons/hicolor/scalable/apps/kestrel.svg",
-          "/share/metainfo/kestrel.metainfo.xml"}) {
+          "/share/applications/org.kestrel.Kestrel.desktop", "/share/mime/packages/kestrel.xml",
+          "/share/icons/hicolor/scalable/apps/org.kestrel.Kestrel.svg",
+          "/share/icons/hicolor/48x48/apps/org.kestrel.Kestrel.png",
+          "/share/metainfo/org.kestrel.Kestrel.metainfo.xml", "/share/man/man1/kestrel-cli.1.gz",
+          "/share/doc/kestrel/copyright"}) {
         EXPECT_TRUE(QFileInfo::exists(prefix + file)) << file;
     }
     const QStringList before = TreeDigest(installed);
@@ -82,10 +84,19 @@ TEST_F(InstalledCopy, KeepsSysDataPerUser) {
     EXPECT_EQ(server.RequestCount(), 1);
     EXPECT_TRUE(QFileInfo::exists(perUser + "/totoGOAL3_Schedule/totogoal3_schedule_1601.xml"));
 
-    // A second start copies nothing over the user's files.
+    // A second start copies nothing over the user's files, not even a newer bundled team table
+    // (the command-line tool never offers it).
+    const QByteArray ownTable = ReadBytes(perUser + "/TeamName2.dat");
+    QFile upgraded(installed + "/TeamName2.dat");
+    ASSERT_TRUE(upgraded.open(QIODevice::WriteOnly));
+    upgraded.write("Version = 99\r\nRevision = 0\r\n");
+    upgraded.close();
+    const QStringList bundled = TreeDigest(installed);
     run({"show", "schedule", "1555"});
     EXPECT_TRUE(ReadBytes(perUser + "/totoSettings.ini").contains("127.0.0.1"));
-    EXPECT_EQ(TreeDigest(installed), before);
+    EXPECT_EQ(ReadBytes(perUser + "/TeamName2.dat"), ownTable);
+    EXPECT_FALSE(QFileInfo::exists(perUser + "/TeamName2.dat.bak"));
+    EXPECT_EQ(TreeDigest(installed), bundled);
 }
 
 } // namespace
