@@ -28,9 +28,15 @@ public:
     // The first map of a fixed list (adding 2 at three, six, four, five, two or one slots, then
     // the cycle of three classes) that leaves both lists unchanged and moves every candidate
     // through an orbit of its full order. Lists that no such map preserves (as most reduced
-    // lists) get none. Adding 1 at every slot is not tried: a list it keeps is also kept by its
-    // square, adding 2 at every slot, which comes first.
+    // lists) get none.
     static std::optional<SymbolMap> FindSymmetry(const std::vector<int32_t>& targets,
+                                                 const std::vector<int32_t>& candidates);
+    // The same over maps of order 4: adding 1 at four, five, six, three, two or one slots.
+    static std::optional<SymbolMap> FindQuarterSymmetry(const std::vector<int32_t>& targets,
+                                                        const std::vector<int32_t>& candidates);
+    // The maps the orbit search uses, larger orbits first: the map of order 4, then the one of
+    // FindSymmetry, each when there is one.
+    static std::vector<SymbolMap> FindSymmetries(const std::vector<int32_t>& targets,
                                                  const std::vector<int32_t>& candidates);
 
     int32_t Apply(int32_t lngNo) const {

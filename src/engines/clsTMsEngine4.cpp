@@ -4,27 +4,22 @@
 #include <thread>
 
 #include "engines/BallTable.h"
-#include "engines/CandidateExtension.h"
-#include "engines/EngineLists.h"
 #include "engines/FastRandom.h"
 #include "engines/SymbolMap.h"
-#include "platform/ErrorReporter.h"
 
 namespace kestrel {
 
 namespace {
 
-const QString kSearching = QStringLiteral("を検索中...");
-const QString kConfirmed = QStringLiteral("確定");
-const QString kInterrupted = QStringLiteral("中断");
-const QString kCountReached = QStringLiteral("指定口数に達したので検索を終了します");
-const QString kTimeReached = QStringLiteral("指定時間になったので検索を終了します");
 const QString kNotCovering = QStringLiteral("見つかった組み合わせが保証を満たしていません");
 
 // Steps between two yield points of a search (pause, stop, time limit, the other's win).
 constexpr int64_t kSliceSteps = 1001;
 // The progress shown every this many slices of the first search.
 constexpr int kProgressSlices = 16;
+// Steps per orbit the second search spends on one size before it goes on among smaller orbits.
+// On the full list at grade 3 orbits of four hold 56 within 30 steps per orbit (twelve seeds).
+constexpr int64_t kStepsPerOrbitBeforeDescent = 100;
 
 std::atomic<int> g_threadCount{2};
 
@@ -38,34 +33,15 @@ int clsTMsEngine4::ThreadCount() {
     return g_threadCount.load();
 }
 
-void clsTMsEngine4::Initialize(clsTMsg* log, RunControl* control, std::shared_ptr<Clock> clock) {
-    m_host.Bind(log, control, std::move(clock));
-}
-
 void clsTMsEngine4::EngineStart(const std::vector<int32_t>& lngSingle, int grade,
                                 const EngineSettings& settings, const MarkTable& marks) {
-    const EngineSettings s = settings.Normalized();
-    m_radius = grade == 2 ? 1 : 2;
-    m_beginCount = s.BeginCount;
-    m_endCount = s.EndCount;
-    m_endTime = s.EndTime;
-    m_targets = EngineLists::Distinct(lngSingle);
-    m_candidates = m_targets;
-    m_result.clear();
     m_lastWinner = -1;
     m_orbitSize = 1;
     for (Lane& lane : m_lanes) {
         lane.steps = 0;
+        lane.earlierSteps = 0;
     }
-    m_host.StartStopwatch();
-    if (m_targets.empty()) {
-        return;
-    }
-    m_candidates = CandidateExtension::Candidates(m_targets, grade, s.ExGrade2, s.ExGrade3, marks);
-    if (m_host.StopRequested()) {
-        return;
-    }
-    if (m_cache.Build(m_candidates, m_targets, m_radius, m_host) && !m_host.StopRequested()) {
+    if (Prepare(lngSingle, grade, settings, marks)) {
         BuildLanes();
         SizeLoop();
     }
@@ -73,85 +49,95 @@ void clsTMsEngine4::EngineStart(const std::vector<int32_t>& lngSingle, int grade
 
 void clsTMsEngine4::BuildLanes() {
     m_plain = SetSystem::FromCache(m_cache, m_targets);
-    const auto symmetry = SymbolMap::FindSymmetry(m_targets, m_candidates);
-    if (symmetry) {
-        m_orbits = SetSystem::FromOrbits(m_cache, m_targets, *symmetry);
-        m_orbitSize = symmetry->Order();
+    m_orbits.clear();
+    m_orbitSeeds.clear();
+    m_orbitLevel = 0;
+    for (const SymbolMap& map : SymbolMap::FindSymmetries(m_targets, m_candidates)) {
+        m_orbits.push_back(SetSystem::FromOrbits(m_cache, m_targets, map));
     }
+    m_orbitSize = m_orbits.empty() ? 1 : m_orbits.front().MemberCount();
     m_lanes[0].system = &m_plain;
-    m_lanes[1].system = symmetry ? &m_orbits : &m_plain;
-    // Each search is seeded from the program's source, in lane order.
+    m_lanes[1].system = m_orbits.empty() ? &m_plain : &m_orbits.front();
+    // Each search is seeded from the program's source, in lane order, then the searches of the
+    // smaller orbits.
     for (Lane& lane : m_lanes) {
         lane.search.Attach(*lane.system, FastRandom::SeedFromProgramSource());
     }
-}
-
-void clsTMsEngine4::SizeLoop() {
-    for (int32_t n = m_beginCount; n >= 1; --n) {
-        RunSize(n);
-        if (!m_host.StopRequested() && n <= m_endCount) {
-            m_host.Sp();
-            m_host.Msg(kCountReached, true, true);
-            m_host.RequestStop();
-        }
-        m_host.WaitWhilePaused();
-        if (m_host.StopRequested()) {
-            break;
-        }
+    for (size_t level = 1; level < m_orbits.size(); ++level) {
+        m_orbitSeeds.push_back(FastRandom::SeedFromProgramSource());
     }
 }
 
 void clsTMsEngine4::RunSize(int32_t n) {
     PrepareLanes(n);
-    const int32_t candidateCount = m_cache.CandidateCount();
-    m_host.Msg(QString::number(n) + kSearching, false, true);
-    m_host.SetProgressMax(candidateCount);
-    m_host.SetProgress(0);
-    m_deadlineMs = EngineLists::DeadlineMs(m_host.ElapsedMs(), m_endTime);
+    BeginSize(n);
     const int winner = FindWinner();
     const bool outOfTime = TimedOut();
     m_host.SetProgress(0);
     if (m_host.StopRequested() || winner < 0) {
-        m_host.Msg(kInterrupted, true, false);
+        EndSize(false);
     } else {
         std::vector<int32_t> covering = Covering(winner);
-        if (CoversTargets(covering)) {
-            m_host.Msg(kConfirmed, true, false);
+        const bool covers = CoversTargets(covering);
+        EndSize(covers);
+        if (covers) {
             m_result = std::move(covering);
             m_lastWinner = winner;
         } else {
             // Never hand out a list that misses a target; the previous covering stays.
-            m_host.Msg(kInterrupted, true, false);
             m_error.Report(QStringLiteral("RunSize"), kNotCovering);
             m_host.RequestStop();
         }
     }
-    if (outOfTime) {
-        m_host.Sp();
-        m_host.Msg(kTimeReached, true, true);
-        m_host.RequestStop();
-    }
+    EndIfOutOfTime(outOfTime);
 }
 
 void clsTMsEngine4::PrepareLanes(int32_t n) {
+    m_size = n;
+    // Orbits larger than the size leave the second search nothing to choose.
+    while (n < m_lanes[1].system->MemberCount() && DescendOrbits()) {
+    }
     for (int i = 0; i < kLaneCount; ++i) {
         Lane& lane = m_lanes[i];
         lane.goal = n / lane.system->MemberCount();
+        lane.sizeStart = lane.search.StepCount();
         if (lane.goal == 0) {
             continue;
         }
         // A search of the candidates themselves goes on from the last covering found, by
         // whichever search found it; the orbit search keeps its own orbits.
         if (lane.system == &m_plain && !m_result.empty() && m_lastWinner != i) {
-            std::vector<int32_t> sets;
-            sets.reserve(m_result.size());
-            for (const int32_t single : m_result) {
-                sets.push_back(m_plain.SetOf(m_cache.PositionOf(single)));
-            }
-            lane.search.Load(sets);
+            lane.search.Load(SetsOf(m_result, m_plain));
         }
         lane.search.Fit(lane.goal);
     }
+}
+
+// Moves the second search to the next smaller orbits, starting from the last covering found;
+// false when it already searches the smallest.
+bool clsTMsEngine4::DescendOrbits() {
+    if (m_orbitLevel + 1 >= m_orbits.size()) {
+        return false;
+    }
+    Lane& lane = m_lanes[1];
+    lane.earlierSteps += lane.search.StepCount();
+    lane.system = &m_orbits[++m_orbitLevel];
+    lane.search.Attach(*lane.system, m_orbitSeeds[m_orbitLevel - 1]);
+    lane.sizeStart = 0;
+    if (!m_result.empty()) {
+        lane.search.Load(SetsOf(m_result, *lane.system));
+    }
+    return true;
+}
+
+std::vector<int32_t> clsTMsEngine4::SetsOf(const std::vector<int32_t>& singles,
+                                           const SetSystem& system) const {
+    std::vector<int32_t> sets;
+    sets.reserve(singles.size());
+    for (const int32_t single : singles) {
+        sets.push_back(system.SetOf(m_cache.PositionOf(single)));
+    }
+    return sets;
 }
 
 int clsTMsEngine4::FindWinner() {
@@ -201,11 +187,21 @@ void clsTMsEngine4::RunInterleaved() {
     }
 }
 
+// One slice of a search; the second search goes on among smaller orbits when the size has had
+// its steps among the present ones.
 bool clsTMsEngine4::SliceCovered(int lane) {
     Lane& l = m_lanes[lane];
     l.search.Run(kSliceSteps);
-    l.steps.store(l.search.StepCount(), std::memory_order_relaxed);
-    return l.search.Uncovered() == 0;
+    l.steps.store(l.earlierSteps + l.search.StepCount(), std::memory_order_relaxed);
+    if (l.search.Uncovered() == 0) {
+        return true;
+    }
+    const int64_t budget = kStepsPerOrbitBeforeDescent * l.system->SetCount();
+    if (lane == 1 && l.search.StepCount() - l.sizeStart >= budget && DescendOrbits()) {
+        l.goal = m_size / l.system->MemberCount();
+        l.search.Fit(l.goal);
+    }
+    return false;
 }
 
 // At every slice: the first search also shows progress and watches the time limit; each
@@ -221,10 +217,6 @@ bool clsTMsEngine4::Yield(bool main) {
     }
     m_host.WaitWhilePaused();
     return m_host.StopRequested() || m_winner.load(std::memory_order_relaxed) >= 0;
-}
-
-bool clsTMsEngine4::TimedOut() const {
-    return m_endTime > 0 && m_host.ElapsedMs() >= m_deadlineMs;
 }
 
 std::vector<int32_t> clsTMsEngine4::Covering(int lane) const {

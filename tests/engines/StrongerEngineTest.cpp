@@ -55,6 +55,19 @@ std::pair<MarkTable, std::vector<int32_t>> ReducedMulti(uint32_t seed) {
     return {marks, list};
 }
 
+// The orbits under adding 1 at every slot of `count` random singles: a list that map keeps and
+// no map adding 1 at fewer slots does.
+std::vector<int32_t> PlusOneOrbits(int count, uint32_t seed) {
+    const SymbolMap plusOne = SymbolMap::AddAt(0x3F, 1);
+    std::set<int32_t> list;
+    for (const int32_t s : test::RandomList(count, seed)) {
+        for (int32_t x = s, k = 0; k < 4; ++k, x = plusOne.Apply(x)) {
+            list.insert(x);
+        }
+    }
+    return {list.begin(), list.end()};
+}
+
 struct CoverCase {
     const char* name;
     MarkTable marks;
@@ -80,8 +93,15 @@ std::vector<CoverCase> CoverCases() {
     cases.push_back({"ternary 243", ternary5, test::Expand(ternary5), 2, false, false, 2, 3});
     cases.push_back({"ternary 243", ternary5, test::Expand(ternary5), 3, false, false, 1, 3});
     const MarkTable full4 = test::Marks({15, 15, 15, 15, 1, 1});
-    cases.push_back({"full 256", full4, test::Expand(full4), 2, false, false, 2, 2});
-    cases.push_back({"full 256 ex3", full4, test::Expand(full4), 3, false, true, 2, 2});
+    cases.push_back({"full 256", full4, test::Expand(full4), 2, false, false, 2, 4});
+    cases.push_back({"full 256 ex3", full4, test::Expand(full4), 3, false, true, 2, 4});
+    const MarkTable all = test::Marks({15, 15, 15, 15, 15, 15});
+    const std::vector<int32_t> orbits = PlusOneOrbits(120, 9);
+    const std::vector<int32_t> brokenOrbits(orbits.begin() + 1, orbits.end());
+    cases.push_back({"orbits of +1", all, orbits, 2, false, false, 2, 4});
+    cases.push_back({"orbits of +1", all, orbits, 3, false, false, 1, 4});
+    cases.push_back({"orbits of +1 but one", all, brokenOrbits, 2, false, false, 1, 1});
+    cases.push_back({"orbits of +1 but one", all, brokenOrbits, 3, false, false, 2, 1});
     return cases;
 }
 
@@ -144,19 +164,25 @@ TEST(StrongerEngine, SymmetryIsUsedOnlyWhereBothListsKeepIt) {
     ternaryPlusOne.push_back(4095);
     auto allButOne = all;
     allButOne.pop_back();
+    const auto orbits = PlusOneOrbits(200, 10);
+    const std::vector<int32_t> brokenOrbits(orbits.begin() + 1, orbits.end());
     struct Case {
         const char* name;
         std::vector<int32_t> targets;
         std::vector<int32_t> candidates;
-        int order; // 0 = none
+        int order;               // of FindSymmetry; 0 = none
+        std::vector<int> orders; // of FindSymmetries, in their order
     };
     const std::vector<Case> cases = {
-        {"all 4096", all, all, 2},
-        {"ternary 729", ternary, ternary, 3},
-        {"1500 of 4096", subset1500, subset1500, 0},
-        {"ternary with one more candidate", ternary, ternaryPlusOne, 0},
-        {"all but one target", allButOne, all, 0},
-        {"reduced multi", ReducedMulti(5).second, ReducedMulti(5).second, 0},
+        {"all 4096", all, all, 2, {4, 2}},
+        {"ternary 729", ternary, ternary, 3, {3}},
+        {"1500 of 4096", subset1500, subset1500, 0, {}},
+        {"ternary with one more candidate", ternary, ternaryPlusOne, 0, {}},
+        {"all but one target", allButOne, all, 0, {}},
+        {"reduced multi", ReducedMulti(5).second, ReducedMulti(5).second, 0, {}},
+        {"orbits of +1", orbits, orbits, 2, {4, 2}},
+        {"orbits of +1 but one", brokenOrbits, brokenOrbits, 0, {}},
+        {"orbits of +1 as candidates only", brokenOrbits, orbits, 0, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -164,12 +190,21 @@ TEST(StrongerEngine, SymmetryIsUsedOnlyWhereBothListsKeepIt) {
         ASSERT_EQ(map.has_value(), c.order > 0);
         if (map) {
             EXPECT_EQ(map->Order(), c.order);
-            EXPECT_TRUE(map->Preserves(c.targets));
-            EXPECT_TRUE(map->Preserves(c.candidates));
+        }
+        const std::vector<SymbolMap> maps = SymbolMap::FindSymmetries(c.targets, c.candidates);
+        std::vector<int> orders;
+        for (const SymbolMap& m : maps) {
+            orders.push_back(m.Order());
+            EXPECT_TRUE(m.Preserves(c.targets));
+            EXPECT_TRUE(m.Preserves(c.candidates));
             for (const int32_t s : c.candidates) {
-                EXPECT_NE(map->Apply(s), s);
+                int32_t x = m.Apply(s);
+                for (int k = 1; k < m.Order(); ++k, x = m.Apply(x)) {
+                    EXPECT_NE(x, s);
+                }
             }
         }
+        EXPECT_EQ(orders, c.orders);
     }
 }
 
@@ -213,6 +248,7 @@ TEST(StrongerEngine, OneThreadRunRepeatsWithTheSameSeed) {
         {ReducedMulti(7).second, 2},
         {ReducedMulti(8).second, 3},
         {test::Expand(test::Marks({7, 7, 7, 7, 7, 1})), 2},
+        {PlusOneOrbits(120, 9), 3},
     };
     for (const auto& [list, grade] : cases) {
         SCOPED_TRACE(testing::Message() << "grade " << grade << " size " << list.size());
