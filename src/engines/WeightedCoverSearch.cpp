@@ -17,6 +17,9 @@ void WeightedCoverSearch::Attach(const SetSystem& system, uint64_t seed) {
     m_slot.assign(sets, -1);
     m_selection.clear();
     m_selection.reserve(sets);
+    m_regained.assign(sets, 0);
+    m_touched.clear();
+    m_touched.reserve(sets);
     m_weight.assign(elements, 1);
     m_cover.assign(elements, 0);
     m_owners.assign(elements, 0);
@@ -62,7 +65,11 @@ void WeightedCoverSearch::Fit(int32_t count) {
 
 void WeightedCoverSearch::Run(int64_t maxSteps) {
     for (int64_t k = 0; k < maxSteps && !m_uncovered.empty(); ++k) {
-        Step();
+        if (m_joint && !m_selection.empty()) {
+            JointStep();
+        } else {
+            Step();
+        }
     }
 }
 
@@ -79,6 +86,81 @@ void WeightedCoverSearch::Step() {
     Add(a);
     m_time[a] = m_step;
     m_tabu = a;
+    RaiseWeights();
+}
+
+// The pair of highest joint score among the sets holding a random uncovered element (those whose
+// neighbourhood changed, if any did) and the chosen sets; ties go to the sets changed longest ago.
+void WeightedCoverSearch::JointStep() {
+    ++m_step;
+    const int32_t best = ChooseRemoval();
+    const int32_t e = m_uncovered[m_random.Below(Uncovered())];
+    const bool checked = AnyChangedHolding(e);
+    int32_t added = -1;
+    int32_t removed = -1;
+    int64_t top = 0;
+    for (const uint16_t* p = m_system->ElementBegin(e); p != m_system->ElementEnd(e); ++p) {
+        const int32_t a = *p;
+        if (checked && m_conf[a] == 0) {
+            continue;
+        }
+        int64_t value = 0;
+        const int32_t r = RemovalWith(a, best, value);
+        value += m_score[a];
+        if (added < 0 || value > top || (value == top && m_time[a] < m_time[added])) {
+            added = a;
+            removed = r;
+            top = value;
+        }
+    }
+    Swap(removed, added);
+}
+
+bool WeightedCoverSearch::AnyChangedHolding(int32_t e) const {
+    for (const uint16_t* p = m_system->ElementBegin(e); p != m_system->ElementEnd(e); ++p) {
+        if (m_conf[*p] != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The chosen set best removed when `added` comes in, with its score plus the weight it alone
+// covers inside `added` as `value`; `best` is the chosen set of highest score (not the last
+// added), which any set not sharing such elements cannot beat.
+int32_t WeightedCoverSearch::RemovalWith(int32_t added, int32_t best, int64_t& value) {
+    m_touched.clear();
+    for (const uint16_t* q = m_system->SetBegin(added); q != m_system->SetEnd(added); ++q) {
+        if (m_cover[*q] == 1) {
+            const int32_t owner = m_owners[*q];
+            if (m_regained[owner] == 0) {
+                m_touched.push_back(owner);
+            }
+            m_regained[owner] += m_weight[*q];
+        }
+    }
+    int32_t r = best;
+    value = m_score[best] + m_regained[best];
+    for (const int32_t o : m_touched) {
+        const int64_t v = m_score[o] + m_regained[o];
+        if (o != m_tabu && (v > value || (v == value && m_time[o] < m_time[r]))) {
+            r = o;
+            value = v;
+        }
+    }
+    for (const int32_t o : m_touched) {
+        m_regained[o] = 0;
+    }
+    return r;
+}
+
+void WeightedCoverSearch::Swap(int32_t removed, int32_t added) {
+    Remove(removed);
+    m_conf[removed] = 0;
+    m_time[removed] = m_step;
+    Add(added);
+    m_time[added] = m_step;
+    m_tabu = added;
     RaiseWeights();
 }
 

@@ -18,7 +18,7 @@ namespace kestrel {
 // sizes from BeginCount down, EndCount, EndTime, pause, stop, log lines) with two row-weighting
 // searches inside. The first searches the candidates themselves; the second searches whole
 // orbits of symbol maps that leave the list and the candidates unchanged, when there are any,
-// and is otherwise a second, differently seeded search of the candidates. The second search
+// and is otherwise a second search of the candidates that weighs whole swaps. The second search
 // starts with the largest orbits; when a size is not found among them within a fixed number of
 // steps per orbit, it goes on among the next smaller orbits for the rest of the run. On two
 // threads each search has its own; the first covering found at a size wins, is checked against

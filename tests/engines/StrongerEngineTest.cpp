@@ -4,7 +4,11 @@
 #include <thread>
 
 #include "EngineTestSupport.h"
+#include "engines/CoverageCache.h"
+#include "engines/EngineHost.h"
+#include "engines/SetSystem.h"
 #include "engines/SymbolMap.h"
+#include "engines/WeightedCoverSearch.h"
 #include "engines/clsTMsEngine1.h"
 #include "engines/clsTMsEngine4.h"
 #include "platform/RandomSource.h"
@@ -205,6 +209,42 @@ TEST(StrongerEngine, SymmetryIsUsedOnlyWhereBothListsKeepIt) {
             }
         }
         EXPECT_EQ(orders, c.orders);
+    }
+}
+
+TEST(WeightedCoverSearch, BothStepKindsReachTheSmallestCoverings) {
+    struct Case {
+        const char* name;
+        std::vector<int32_t> list;
+        int radius;
+        int32_t smallest;
+    };
+    const std::vector<Case> cases = {
+        {"ternary 81, radius 1", test::Expand(test::Ternary4Marks()), 1, 9},
+        {"ternary 243, radius 1", test::Expand(test::Marks({7, 7, 7, 7, 7, 1})), 1, 27},
+        {"full 64, radius 1", test::Expand(test::Marks({15, 15, 15, 1, 1, 1})), 1, 10},
+        {"full 256, radius 2", test::Expand(test::Marks({15, 15, 15, 15, 1, 1})), 2, 7},
+    };
+    for (const Case& c : cases) {
+        EngineHost host;
+        CoverageCache cache;
+        ASSERT_TRUE(cache.Build(c.list, c.list, c.radius, host));
+        const SetSystem system = SetSystem::FromCache(cache, c.list);
+        for (const bool joint : {false, true}) {
+            SCOPED_TRACE(testing::Message() << c.name << (joint ? " joint" : " plain"));
+            WeightedCoverSearch search;
+            search.Attach(system, 45);
+            search.SetJointSwaps(joint);
+            search.Fit(c.smallest);
+            search.Run(200000);
+            EXPECT_EQ(search.Uncovered(), 0);
+            ASSERT_EQ(search.Count(), c.smallest);
+            std::vector<int32_t> chosen;
+            for (const int32_t s : search.Selection()) {
+                chosen.push_back(cache.Candidate(system.Members(s)[0]));
+            }
+            EXPECT_TRUE(Uncovered(c.list, chosen, c.radius).empty());
+        }
     }
 }
 
