@@ -1,5 +1,7 @@
 #include "engines/WeightedCoverSearch.h"
 
+#include <limits>
+
 #include "engines/SetSystem.h"
 
 namespace kestrel {
@@ -10,6 +12,7 @@ void WeightedCoverSearch::Attach(const SetSystem& system, uint64_t seed) {
     m_step = 0;
     m_tabu = -1;
     const auto sets = static_cast<size_t>(system.SetCount());
+    m_setCount = system.SetCount();
     const auto elements = static_cast<size_t>(system.ElementCount());
     m_score.assign(sets, 0);
     m_time.assign(sets, 0);
@@ -17,9 +20,13 @@ void WeightedCoverSearch::Attach(const SetSystem& system, uint64_t seed) {
     m_slot.assign(sets, -1);
     m_selection.clear();
     m_selection.reserve(sets);
-    m_regained.assign(sets, 0);
-    m_touched.clear();
-    m_touched.reserve(sets);
+    m_regained.assign(sets + kSpares, 0);
+    m_score.resize(sets + kSpares, std::numeric_limits<int64_t>::min() / 4);
+    m_time.resize(sets + kSpares, 0);
+    m_sole.resize(elements);
+    for (size_t e = 0; e < elements; ++e) {
+        m_sole[e] = Spare(static_cast<int32_t>(e));
+    }
     m_weight.assign(elements, 1);
     m_cover.assign(elements, 0);
     m_owners.assign(elements, 0);
@@ -129,27 +136,23 @@ bool WeightedCoverSearch::AnyChangedHolding(int32_t e) const {
 // covers inside `added` as `value`; `best` is the chosen set of highest score (not the last
 // added), which any set not sharing such elements cannot beat.
 int32_t WeightedCoverSearch::RemovalWith(int32_t added, int32_t best, int64_t& value) {
-    m_touched.clear();
-    for (const uint16_t* q = m_system->SetBegin(added); q != m_system->SetEnd(added); ++q) {
-        if (m_cover[*q] == 1) {
-            const int32_t owner = m_owners[*q];
-            if (m_regained[owner] == 0) {
-                m_touched.push_back(owner);
-            }
-            m_regained[owner] += m_weight[*q];
-        }
+    const uint16_t* begin = m_system->SetBegin(added);
+    const uint16_t* end = m_system->SetEnd(added);
+    for (const uint16_t* q = begin; q != end; ++q) {
+        m_regained[m_sole[*q]] += m_weight[*q];
     }
     int32_t r = best;
     value = m_score[best] + m_regained[best];
-    for (const int32_t o : m_touched) {
+    for (const uint16_t* q = begin; q != end; ++q) {
+        const int32_t o = m_sole[*q];
         const int64_t v = m_score[o] + m_regained[o];
-        if (o != m_tabu && (v > value || (v == value && m_time[o] < m_time[r]))) {
+        if ((v > value || (v == value && m_time[o] < m_time[r])) && o != m_tabu) {
             r = o;
             value = v;
         }
     }
-    for (const int32_t o : m_touched) {
-        m_regained[o] = 0;
+    for (const uint16_t* q = begin; q != end; ++q) {
+        m_regained[m_sole[*q]] = 0;
     }
     return r;
 }
@@ -228,11 +231,13 @@ void WeightedCoverSearch::Cover(int32_t e, int32_t s) {
         m_score[m_owners[e]] += w;
     }
     m_owners[e] ^= s;
+    m_sole[e] = before == 0 ? s : Spare(e);
 }
 
 void WeightedCoverSearch::Uncover(int32_t e, int32_t s) {
     const int32_t after = --m_cover[e];
     m_owners[e] ^= s;
+    m_sole[e] = after == 1 ? m_owners[e] : Spare(e);
     const int64_t w = m_weight[e];
     if (after == 0) {
         for (const uint16_t* p = m_system->ElementBegin(e); p != m_system->ElementEnd(e); ++p) {
