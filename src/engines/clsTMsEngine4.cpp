@@ -63,13 +63,13 @@ void clsTMsEngine4::BuildLanes() {
     for (Lane& lane : m_lanes) {
         lane.search.Attach(*lane.system, FastRandom::SeedFromProgramSource());
     }
+    for (size_t level = 1; level < m_orbits.size(); ++level) {
+        m_orbitSeeds.push_back(FastRandom::SeedFromProgramSource());
+    }
     // Without orbits the second search weighs whole swaps: far fewer, slower steps, so the two
     // searches differ in kind and a size that is slow for one is often quick for the other.
     m_lanes[0].search.SetJointSwaps(false);
     m_lanes[1].search.SetJointSwaps(m_orbits.empty());
-    for (size_t level = 1; level < m_orbits.size(); ++level) {
-        m_orbitSeeds.push_back(FastRandom::SeedFromProgramSource());
-    }
 }
 
 void clsTMsEngine4::RunSize(int32_t n) {
