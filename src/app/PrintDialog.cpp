@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "print/SheetGeometry.h"
+#include "print/SheetPageSource.h"
 #include "print/SheetRenderer.h"
 
 namespace kestrel {
@@ -207,22 +208,35 @@ void PrintDialog::done(int result) {
 void PrintDialog::OnPrint() {
     WaitCursor wait;
     const SheetRequest request = m_model.BuildRequest(m_paths);
-    const std::vector<SheetPage> pages = SheetGeometry::PrintPages(request);
+    SheetPageSource pages(request);
     // An empty list or a range without singles prints nothing and leaves the dialog open.
-    if (!pages.empty() && Output(pages, request)) {
+    if (!pages.AtEnd() && Output(pages, request)) {
         accept();
     }
 }
 
+std::unique_ptr<QPrinter> PrintDialog::ChosenPrinter(const PrinterSettings& settings) const {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(settings.PrinterName);
+    if (settings.PrinterName == PdfEntry() || info.isNull()) {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        return printer;
+    }
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
 void PrintDialog::OnPreview() {
     const SheetRequest request = m_model.BuildRequest(m_paths);
-    const std::vector<SheetPage> pages = SheetGeometry::PrintPages(request);
-    if (pages.empty()) {
+    if (SheetPageSource(request).AtEnd()) {
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, this);
+    // The preview shows the sheets as the chosen printer lays them out, in the chosen
+    // orientation from the first picture on.
+    const std::unique_ptr<QPrinter> printer = ChosenPrinter(request.Settings);
+    SheetRenderer().InitializePage(*printer, request.Settings);
+    QPrintPreviewDialog preview(printer.get(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* device) {
+        SheetPageSource pages(request);
         SheetRenderer().Render(*device, pages, request.Settings, false);
     });
     preview.exec();
@@ -234,10 +248,11 @@ void PrintDialog::OnTestPrint() {
     }
     WaitCursor wait;
     const SheetRequest request = m_model.BuildRequest(m_paths);
-    Output({SheetGeometry::TestPage(request)}, request);
+    SheetPageSource page(SheetGeometry::TestPage(request));
+    Output(page, request);
 }
 
-bool PrintDialog::Output(const std::vector<SheetPage>& pages, const SheetRequest& request) {
+bool PrintDialog::Output(SheetPageSource& pages, const SheetRequest& request) {
     const PrinterSettings& settings = request.Settings;
     if (settings.PrinterName == PdfEntry()) {
         const QString path =

@@ -16,7 +16,10 @@
 #include "platform/ProgramPaths.h"
 #include "print/PrintDialogModel.h"
 #include "print/PrintPrimitive.h"
+#include "print/SheetPageSource.h"
 #include "print/SheetRequest.h"
+
+class QPrinter;
 
 namespace kestrel {
 
@@ -68,7 +71,9 @@ private:
     void OnPreview();
     void OnTestPrint();
     // Sends the pages to the chosen printer or PDF file; false when nothing was printed.
-    bool Output(const std::vector<SheetPage>& pages, const SheetRequest& request);
+    bool Output(SheetPageSource& pages, const SheetRequest& request);
+    // The chosen printer; a PDF printer for the PDF entry or a printer no longer installed.
+    std::unique_ptr<QPrinter> ChosenPrinter(const PrinterSettings& settings) const;
 
     ProgramPaths m_paths;
     PrintDialogModel m_model;

@@ -4,12 +4,16 @@
 #include "cli/Commands.h"
 #include "print/PrintDialogModel.h"
 #include "print/SheetGeometry.h"
+#include "print/SheetPageSource.h"
 #include "print/SheetRenderer.h"
 #include "workflow/WorkingDocument.h"
 
 namespace kestrel::cli {
 
 namespace {
+
+// A line on stderr after every this many pages written.
+constexpr size_t kProgressPages = 1000;
 
 const char* const kUsage =
     "print IN.tpd --pdf OUT.pdf [--test] [--landscape] [--left MM] [--top MM] [--round N] "
@@ -132,30 +136,35 @@ int CmdPrint(const CommandContext& context) {
         model.SetPageRange(o->pages->first, o->pages->second);
     }
     const SheetRequest request = model.BuildRequest(context.paths);
-    std::vector<SheetPage> pages;
-    if (o->test) {
-        if (!PrintDialogModel::ConfirmTestPrint()) {
-            return 0;
-        }
-        pages.push_back(SheetGeometry::TestPage(request));
-    } else {
-        pages = SheetGeometry::PrintPages(request);
+    if (o->test && !PrintDialogModel::ConfirmTestPrint()) {
+        return 0;
     }
-    if (pages.empty()) {
+    SheetPageSource pages =
+        o->test ? SheetPageSource(SheetGeometry::TestPage(request)) : SheetPageSource(request);
+    if (pages.AtEnd()) {
         PrintErr(request.Singles.empty()
                      ? QStringLiteral("print: the list holds no single; no sheet printed")
                      : QStringLiteral("print: no page of the range holds a single; no sheet "
                                       "printed"));
         return 0;
     }
+    const auto [first, last] = SheetGeometry::PageChoice(request);
+    const int total = o->test ? 1 : last - first + 1;
+    std::vector<int> written;
+    auto pageDone = [&](const SheetPage& page) {
+        written.push_back(page.number);
+        if (written.size() % kProgressPages == 0) {
+            PrintErr(QStringLiteral("print: %1/%2 pages").arg(written.size()).arg(total));
+        }
+    };
     const QString pdf = QFileInfo(o->pdf).absoluteFilePath();
-    if (!SheetRenderer().WritePdf(pdf, pages, request.Settings)) {
+    if (!SheetRenderer().WritePdf(pdf, pages, request.Settings, pageDone)) {
         return 1;
     }
     const int pageCount = SheetGeometry::PageCount(static_cast<int>(request.Singles.size()));
-    for (const SheetPage& page : pages) {
+    for (int number : written) {
         PrintOut(o->test ? QStringLiteral("test page\n")
-                         : QStringLiteral("page %1/%2\n").arg(page.number).arg(pageCount));
+                         : QStringLiteral("page %1/%2\n").arg(number).arg(pageCount));
     }
     return 0;
 }

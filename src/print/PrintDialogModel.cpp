@@ -29,8 +29,11 @@ PrintDialogModel::PrintDialogModel(const PrinterSettings& saved, const QStringLi
     m_pageText = saved.PrinterPageText;
     m_fileText = saved.PrinterFileText;
     m_sendDataA = saved.PrinterSendDataA;
-    m_groupEnabled = !group.isEmpty();
+    // Only a group "A" or "B" has a mark on the sheet and an entry in the selector; any other
+    // group is kept as handed in (for the match card's schedule) and gets no mark.
+    m_groupEnabled = group == QLatin1String("A") || group == QLatin1String("B");
     m_groupIndex = group == QLatin1String("B") ? 1 : 0;
+    m_group = group;
 }
 
 QStringList PrintDialogModel::OrientationItems() {
@@ -92,6 +95,7 @@ SheetRequest PrintDialogModel::BuildRequest(const ProgramPaths& paths) const {
     r.StartPage = m_startPage;
     r.EndPage = m_endPage;
     r.RoundNumber = m_roundBox;
+    r.Group = m_group;
     if (m_groupEnabled) {
         r.Group = m_groupIndex == 1 ? QStringLiteral("B") : QStringLiteral("A");
     }

@@ -18,7 +18,7 @@ class PrintDialogModel {
 public:
     // Opens over the saved settings: the saved printer when it is installed (else the current
     // one), all pages from 1 to the page count, the round box at the given round, the group
-    // selector enabled only when a group was handed in.
+    // selector enabled only when group "A" or "B" was handed in.
     PrintDialogModel(const PrinterSettings& saved, const QStringList& printers,
                      const QString& currentPrinter, std::vector<int32_t> singles,
                      int32_t roundNumber, const QString& group, const QString& fileName);
@@ -85,6 +85,7 @@ private:
     int32_t m_roundBox = 0;
     bool m_groupEnabled = false;
     int m_groupIndex = 0;
+    QString m_group;
     QString m_fileName;
 };
 

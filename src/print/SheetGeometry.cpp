@@ -131,6 +131,11 @@ void AddMatchCard(PageBuilder& page, const ScheduleRecord& schedule) {
     }
 }
 
+bool HasTeams(const ScheduleRecord& schedule) {
+    return std::any_of(schedule.Slots.begin(), schedule.Slots.end(),
+                       [](const ScheduleSlot& slot) { return !slot.Team.isEmpty(); });
+}
+
 // The extras of a printed page, after its singles.
 void AddPageExtras(PageBuilder& page, const SheetRequest& request, int number, int count) {
     const PrinterSettings& s = request.Settings;
@@ -140,7 +145,8 @@ void AddPageExtras(PageBuilder& page, const SheetRequest& request, int number, i
     if (s.PrinterFileText) {
         AddMarginText(page, 2, SheetGeometry::FileText(request.FileName));
     }
-    if (s.PrinterOpenText && request.Schedule && request.Schedule->State == HoldState::Held) {
+    // A cancelled round keeps its teams and dates, so its card prints like any other.
+    if (s.PrinterOpenText && request.Schedule && HasTeams(*request.Schedule)) {
         AddMatchCard(page, *request.Schedule);
     }
     if (s.PrinterOpenNo) {
@@ -195,30 +201,28 @@ int SheetGeometry::PageCount(int singleCount) {
     return singleCount <= 0 ? 0 : (singleCount - 1) / kSinglesPerPage + 1;
 }
 
-std::vector<SheetPage> SheetGeometry::PrintPages(const SheetRequest& request) {
-    std::vector<SheetPage> pages;
+std::pair<int, int> SheetGeometry::PageChoice(const SheetRequest& request) {
+    const int pageCount = PageCount(static_cast<int>(request.Singles.size()));
+    if (request.AllPages) {
+        return {1, pageCount};
+    }
+    return {std::max(request.StartPage, 1), std::min(request.EndPage, pageCount)};
+}
+
+std::optional<SheetPage> SheetGeometry::PrintPage(const SheetRequest& request, int page) {
     const int count = static_cast<int>(request.Singles.size());
-    const int pageCount = PageCount(count);
-    const int first = request.AllPages ? 1 : std::max(request.StartPage, 1);
-    const int last = request.AllPages ? pageCount : std::min(request.EndPage, pageCount);
-    for (int p = first; p <= last; ++p) {
-        PageBuilder page(request.Settings, false);
-        for (int column = 1; column <= kSinglesPerPage; ++column) {
-            const int index = (p - 1) * kSinglesPerPage + column - 1;
-            if (index < count) {
-                AddSingle(page, column, request.Singles[static_cast<size_t>(index)]);
-            }
+    PageBuilder builder(request.Settings, false);
+    for (int column = 1; column <= kSinglesPerPage; ++column) {
+        const int64_t index = static_cast<int64_t>(page - 1) * kSinglesPerPage + column - 1;
+        if (index >= 0 && index < count) {
+            AddSingle(builder, column, request.Singles[static_cast<size_t>(index)]);
         }
-        if (page.Empty()) {
-            continue;
-        }
-        AddPageExtras(page, request, p, pageCount);
-        pages.push_back(SheetPage{p, page.Take(), !request.Settings.PrinterSendDataA});
     }
-    if (!pages.empty()) {
-        pages.back().endsJob = true;
+    if (builder.Empty()) {
+        return std::nullopt;
     }
-    return pages;
+    AddPageExtras(builder, request, page, PageCount(count));
+    return SheetPage{page, builder.Take(), !request.Settings.PrinterSendDataA};
 }
 
 SheetPage SheetGeometry::TestPage(const SheetRequest& request) {

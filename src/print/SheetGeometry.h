@@ -2,7 +2,8 @@
 
 #include <QString>
 #include <cstdint>
-#include <vector>
+#include <optional>
+#include <utility>
 
 #include "print/PrintPrimitive.h"
 #include "print/SheetRequest.h"
@@ -17,9 +18,12 @@ public:
 
     // (count - 1) div 10 + 1; 0 for an empty list.
     static int PageCount(int singleCount);
-    // The sheets of the request's page choice that receive at least one single. Pages without
-    // a single get nothing, not even their texts.
-    static std::vector<SheetPage> PrintPages(const SheetRequest& request);
+    // First and last page of the request's page choice that exist in the list; first > last
+    // when the choice holds no page of the list.
+    static std::pair<int, int> PageChoice(const SheetRequest& request);
+    // Sheet p of the print, or none when the page receives no single: a page without a single
+    // gets nothing, not even its texts. endsJob is set unless all pages go as one job.
+    static std::optional<SheetPage> PrintPage(const SheetRequest& request, int page);
     // The alignment page: grid, rulers, every mark position as an outline, sample texts.
     static SheetPage TestPage(const SheetRequest& request);
 

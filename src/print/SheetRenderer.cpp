@@ -1,6 +1,6 @@
 #include "print/SheetRenderer.h"
 
-#include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -9,10 +9,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <functional>
+#include <QSaveFile>
+#include <optional>
 #include <utility>
 
-#include "platform/TextFile.h"
 #include "platform/Version.h"
 
 namespace kestrel {
@@ -25,25 +25,73 @@ constexpr int kPdfResolution = 1200;
 // Japanese fallback where the sheet font is not installed.
 const QString kFallbackFont = QStringLiteral("IPAGothic");
 const QString kFailed = QStringLiteral("に失敗しました。");
+const QString kSaveFailed = QStringLiteral("ファイルの保存に失敗しました。");
 
 QColor ToColor(PrintColor c) {
     return QColor(c.r, c.g, c.b);
 }
 
-void DrawText(QPainter& painter, const PrintPrimitive& p, double scale) {
-    QFont font;
-    font.setFamilies({p.font, kFallbackFont});
-    font.setPointSizeF(p.size);
-    painter.setFont(font);
-    painter.setPen(ToColor(p.color));
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const double top = p.y * scale - metrics.height() / 2;
-    painter.drawText(QPointF(p.x * scale, top + metrics.ascent()), p.text);
-}
+// Draws the primitives of pages at a fixed scale (device units per millimetre). The font and its
+// metrics are kept while the texts ask for the same font, which they do page after page.
+class PageDrawer {
+public:
+    PageDrawer(QPainter& painter, double scale) : m_painter(painter), m_scale(scale) {}
+
+    void Draw(const SheetPage& page) {
+        for (const PrintPrimitive& p : page.items) {
+            Draw(p);
+        }
+    }
+
+private:
+    void Draw(const PrintPrimitive& p) {
+        const QColor color = ToColor(p.color);
+        const double k = m_scale;
+        switch (p.kind) {
+        case PrintPrimitive::Kind::FilledRect:
+            m_painter.fillRect(QRectF(p.x * k, p.y * k, p.w * k, p.h * k), color);
+            break;
+        case PrintPrimitive::Kind::OutlineRect:
+            m_painter.setPen(QPen(color, kLineWidth * k));
+            m_painter.setBrush(Qt::NoBrush);
+            m_painter.drawRect(QRectF(p.x * k, p.y * k, p.w * k, p.h * k));
+            break;
+        case PrintPrimitive::Kind::Line:
+            m_painter.setPen(QPen(color, kLineWidth * k));
+            m_painter.drawLine(QPointF(p.x * k, p.y * k), QPointF(p.x2 * k, p.y2 * k));
+            break;
+        case PrintPrimitive::Kind::Text:
+            DrawText(p, color);
+            break;
+        }
+    }
+
+    // The text starts at x and is centred vertically on y.
+    void DrawText(const PrintPrimitive& p, const QColor& color) {
+        if (!m_metrics || p.font != m_family || p.size != m_size) {
+            QFont font;
+            font.setFamilies({p.font, kFallbackFont});
+            font.setPointSizeF(p.size);
+            m_painter.setFont(font);
+            m_family = p.font;
+            m_size = p.size;
+            m_metrics.emplace(m_painter.font(), m_painter.device());
+        }
+        m_painter.setPen(color);
+        const double top = p.y * m_scale - m_metrics->height() / 2;
+        m_painter.drawText(QPointF(p.x * m_scale, top + m_metrics->ascent()), p.text);
+    }
+
+    QPainter& m_painter;
+    double m_scale;
+    QString m_family;
+    double m_size = 0;
+    std::optional<QFontMetricsF> m_metrics;
+};
 
 } // namespace
 
-void SheetRenderer::InitializePage(QPagedPaintDevice& device,
+bool SheetRenderer::InitializePage(QPagedPaintDevice& device,
                                    const PrinterSettings& settings) const {
     const QPageLayout::Orientation chosen =
         settings.Landscape() ? QPageLayout::Landscape : QPageLayout::Portrait;
@@ -62,56 +110,44 @@ void SheetRenderer::InitializePage(QPagedPaintDevice& device,
         if (!run()) {
             m_error.Report(QStringLiteral("Printer_Initialize"),
                            QString::fromUtf16(step) + kFailed);
-            return;
+            return false;
         }
     }
+    return true;
 }
 
-void SheetRenderer::DrawPage(QPainter& painter, const SheetPage& page, double scale) {
-    for (const PrintPrimitive& p : page.items) {
-        const QColor color = ToColor(p.color);
-        switch (p.kind) {
-        case PrintPrimitive::Kind::FilledRect:
-            painter.fillRect(QRectF(p.x * scale, p.y * scale, p.w * scale, p.h * scale), color);
-            break;
-        case PrintPrimitive::Kind::OutlineRect:
-            painter.setPen(QPen(color, kLineWidth * scale));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRectF(p.x * scale, p.y * scale, p.w * scale, p.h * scale));
-            break;
-        case PrintPrimitive::Kind::Line:
-            painter.setPen(QPen(color, kLineWidth * scale));
-            painter.drawLine(QPointF(p.x * scale, p.y * scale),
-                             QPointF(p.x2 * scale, p.y2 * scale));
-            break;
-        case PrintPrimitive::Kind::Text:
-            DrawText(painter, p, scale);
-            break;
-        }
-    }
+// The page layout is set before the painter starts: a printer refuses a new layout while a job
+// is active, and every page of a job has the same layout anyway.
+bool SheetRenderer::BeginJob(QPainter& painter, QPagedPaintDevice& device,
+                             const PrinterSettings& settings) const {
+    InitializePage(device, settings);
+    return painter.begin(&device);
 }
 
-bool SheetRenderer::Render(QPagedPaintDevice& device, const std::vector<SheetPage>& pages,
-                           const PrinterSettings& settings, bool separateJobs) {
-    if (pages.empty()) {
+bool SheetRenderer::Render(QPagedPaintDevice& device, SheetPageSource& pages,
+                           const PrinterSettings& settings, bool separateJobs,
+                           const PageDone& pageDone) {
+    if (pages.AtEnd()) {
         return true;
     }
-    InitializePage(device, settings);
     QPainter painter;
-    if (!painter.begin(&device)) {
+    if (!BeginJob(painter, device, settings)) {
         return false;
     }
-    for (size_t i = 0; i < pages.size(); ++i) {
-        // Device units per millimetre, read per page since the device may change with it.
-        const double scale = device.logicalDpiX() / kMillimetresPerInch;
-        DrawPage(painter, pages[i], scale);
-        if (i + 1 == pages.size()) {
+    // Device units per millimetre.
+    PageDrawer drawer(painter, device.logicalDpiX() / kMillimetresPerInch);
+    while (true) {
+        const SheetPage page = pages.Next();
+        drawer.Draw(page);
+        if (pageDone) {
+            pageDone(page);
+        }
+        if (pages.AtEnd()) {
             break;
         }
-        InitializePage(device, settings);
-        if (separateJobs && pages[i].endsJob) {
+        if (separateJobs && page.endsJob) {
             painter.end();
-            if (!painter.begin(&device)) {
+            if (!BeginJob(painter, device, settings)) {
                 return false;
             }
         } else {
@@ -121,29 +157,40 @@ bool SheetRenderer::Render(QPagedPaintDevice& device, const std::vector<SheetPag
     return painter.end();
 }
 
-bool SheetRenderer::WritePdf(const QString& path, const std::vector<SheetPage>& pages,
-                             const PrinterSettings& settings) {
-    const QString failed = QStringLiteral("ファイルの保存に失敗しました。\r\n") + path;
-    if (pages.empty()) {
+bool SheetRenderer::WritePdf(const QString& path, SheetPageSource& pages,
+                             const PrinterSettings& settings, const PageDone& pageDone) {
+    if (pages.AtEnd()) {
         return false;
     }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
+    auto fail = [&](const QString& reason) {
+        m_error.Report(QStringLiteral("WritePdf"), kSaveFailed + QStringLiteral("\r\n") + path +
+                                                       QStringLiteral("\r\n") + reason);
+        return false;
+    };
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        return fail(QStringLiteral("フォルダを作成できません: ") + folder);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(file.errorString());
+    }
+    bool drawn = false;
     {
-        QPdfWriter writer(&buffer);
+        QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
         writer.setCreator(QString::fromLatin1(kProductName));
         writer.setTitle(QFileInfo(path).fileName());
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        if (!Render(writer, pages, settings, false)) {
-            m_error.Report(QStringLiteral("WritePdf"), failed);
-            return false;
-        }
+        drawn = Render(writer, pages, settings, false, pageDone);
     }
-    QString error;
-    if (!TextFile::WriteBytes(path, buffer.data(), &error)) {
-        m_error.Report(QStringLiteral("WritePdf"), failed);
-        return false;
+    if (!drawn || file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!file.commit()) {
+        return fail(file.errorString());
     }
     return true;
 }

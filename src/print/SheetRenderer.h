@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QString>
-#include <vector>
+#include <functional>
 
 #include "platform/ErrorReporter.h"
 #include "print/PrintPrimitive.h"
 #include "print/PrinterSettings.h"
+#include "print/SheetPageSource.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -13,22 +14,29 @@ class QPainter;
 namespace kestrel {
 
 // Draws sheet pages on a paged device: a printer (QPrinter is a QPagedPaintDevice) or a PDF
-// writer. Before each page the device is set to A4 in the chosen orientation; a step that the
-// device refuses is reported and the rest of that page's set-up is skipped.
+// writer. Pages are drawn as the source hands them out and dropped once drawn.
 class SheetRenderer {
 public:
+    // Told about every page once it is drawn.
+    using PageDone = std::function<void(const SheetPage&)>;
+
+    // Sets the device to A4 in the chosen orientation. A step that the device refuses is
+    // reported and the rest of the set-up is skipped; false then. A printer takes a new page
+    // layout only while no painter is active on it, so this runs before a job starts.
+    bool InitializePage(QPagedPaintDevice& device, const PrinterSettings& settings) const;
     // separateJobs: a page whose endsJob is set closes the job and the next page opens a new
     // one (a printer takes one job per painter session). False when painting could not start.
-    bool Render(QPagedPaintDevice& device, const std::vector<SheetPage>& pages,
-                const PrinterSettings& settings, bool separateJobs);
-    // All pages into one PDF file, A4 with no margins, written atomically. False (reported)
-    // when there is nothing to write or the file cannot be written.
-    bool WritePdf(const QString& path, const std::vector<SheetPage>& pages,
-                  const PrinterSettings& settings);
+    bool Render(QPagedPaintDevice& device, SheetPageSource& pages, const PrinterSettings& settings,
+                bool separateJobs, const PageDone& pageDone = {});
+    // All pages into one PDF file, A4 with no margins, streamed into a temporary file beside the
+    // target that replaces it only when complete. False (reported with the file's error) when
+    // there is nothing to write or the file cannot be written; an existing file then stays.
+    bool WritePdf(const QString& path, SheetPageSource& pages, const PrinterSettings& settings,
+                  const PageDone& pageDone = {});
 
 private:
-    void InitializePage(QPagedPaintDevice& device, const PrinterSettings& settings) const;
-    static void DrawPage(QPainter& painter, const SheetPage& page, double scale);
+    bool BeginJob(QPainter& painter, QPagedPaintDevice& device,
+                  const PrinterSettings& settings) const;
 
     ErrorReporter m_error{QStringLiteral("SheetRenderer")};
 };

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,10 +14,13 @@
 
 #include "AppTestSupport.h"
 #include "MessageCollector.h"
+#include "TempRoot.h"
 #include "app/MainWindow.h"
 #include "app/PrintDialog.h"
 #include "platform/TextFile.h"
 #include "print/PrinterSettings.h"
+#include "print/SheetPageSource.h"
+#include "print/SheetRenderer.h"
 
 namespace kestrel {
 namespace {
@@ -119,6 +125,95 @@ TEST(PrintDialogTest, MenuOpensTheDialogAndPrintsThePageRangeToPdf) {
     EXPECT_TRUE(saved.PrinterPageText);
     EXPECT_FALSE(saved.PrinterFileText);
     EXPECT_EQ(messages.Count(), 0u);
+}
+
+// 25 singles: three sheets.
+std::vector<int32_t> ThreeSheets() {
+    std::vector<int32_t> singles;
+    for (int32_t i = 0; i < 25; ++i) {
+        singles.push_back(i * 97 % 4096);
+    }
+    return singles;
+}
+
+// A printer takes its page layout only while no job is active; the preview's printer is not
+// Qt's PDF engine. Every sheet of a multi-page print reaches either printer without a complaint
+// and in the chosen orientation.
+TEST(PrintDialogTest, PrintersTakeEverySheetWithoutComplaint) {
+    QTemporaryDir out;
+    for (const int orientation : {PrinterSettings::kPortrait, PrinterSettings::kLandscape}) {
+        SCOPED_TRACE(orientation);
+        SheetRequest request;
+        request.Singles = ThreeSheets();
+        request.Settings.PrinterOrientation = orientation;
+        request.Settings.PrinterPageText = true;
+        const QPageLayout::Orientation wanted =
+            request.Settings.Landscape() ? QPageLayout::Landscape : QPageLayout::Portrait;
+        test::CollectedMessages messages;
+
+        QPrinter pdfPrinter(QPrinter::HighResolution);
+        pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = out.filePath(QStringLiteral("printer%1.pdf").arg(orientation));
+        pdfPrinter.setOutputFileName(pdf);
+        SheetPageSource pages(request);
+        EXPECT_TRUE(SheetRenderer().Render(pdfPrinter, pages, request.Settings, false));
+        EXPECT_EQ(PdfPageCount(pdf), 3);
+        EXPECT_EQ(pdfPrinter.pageLayout().orientation(), wanted);
+
+        QPrinter previewPrinter(QPrinter::HighResolution);
+        QPrintPreviewWidget preview(&previewPrinter);
+        QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* device) {
+            SheetPageSource again(request);
+            SheetRenderer().Render(*device, again, request.Settings, false);
+        });
+        preview.updatePreview();
+        EXPECT_EQ(preview.pageCount(), 3);
+        EXPECT_EQ(preview.orientation(), wanted);
+
+        for (const Message& m : messages.Messages()) {
+            ADD_FAILURE() << m.text.toStdString();
+        }
+    }
+}
+
+// The dialog's preview: the chosen printer (here the PDF entry) in the chosen orientation, every
+// sheet, no message.
+TEST(PrintDialogTest, PreviewShowsEverySheetInTheChosenOrientation) {
+    test::TempRoot root;
+    test::CollectedMessages messages;
+    PrinterSettings saved;
+    saved.PrinterName = PrintDialog::PdfEntry();
+    saved.PrinterOrientation = PrinterSettings::kLandscape;
+    PrintDialogModel model(saved, {PrintDialog::PdfEntry()}, PrintDialog::PdfEntry(), ThreeSheets(),
+                           1234, QStringLiteral("A"), QStringLiteral("x.tpd"));
+    PrintDialog dialog(root.Paths(), std::move(model), nullptr);
+    dialog.show();
+    int pages = -1;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QPrinter::OutputFormat format = QPrinter::NativeFormat;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (preview == nullptr) {
+            ADD_FAILURE() << "the preview did not open";
+            return;
+        }
+        auto* widget = preview->findChild<QPrintPreviewWidget*>();
+        if (widget != nullptr) {
+            widget->updatePreview();
+            pages = widget->pageCount();
+            orientation = widget->orientation();
+        }
+        format = preview->printer()->outputFormat();
+        preview->reject();
+    });
+    dialog.PreviewButton()->click();
+    EXPECT_EQ(pages, 3);
+    EXPECT_EQ(orientation, QPageLayout::Landscape);
+    EXPECT_EQ(format, QPrinter::PdfFormat);
+    for (const Message& m : messages.Messages()) {
+        ADD_FAILURE() << m.text.toStdString();
+    }
+    dialog.reject();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // centres (and none at the neighbouring goal values).
 
 #include <QImage>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "CliTestSupport.h"
@@ -126,6 +127,26 @@ TEST_F(CmdPrintTest, NoSheetNoFile) {
     EXPECT_EQ(Run({"print", m_tpd, "--pdf", pdf, "--pages", "x"}).exitCode, 2);
     EXPECT_EQ(Run({"print", m_tpd}).exitCode, 2);
     EXPECT_EQ(Run({"print", Path("missing.tpd"), "--pdf", pdf}).exitCode, 1);
+}
+
+// A long list is written page by page with a note on stderr after every 1,000 pages; stdout
+// still lists every page and the file holds them all.
+TEST_F(CmdPrintTest, ProgressLineEveryThousandPages) {
+    std::vector<Row> rows;
+    for (int i = 0; i < 10001; ++i) {
+        rows.push_back(RowOfSingle(i % 4096));
+    }
+    const QString tpd = Path("long.tpd");
+    ASSERT_EQ(Run({"csv2tpd", WriteCsv("long.csv", rows), "-o", tpd}).exitCode, 0);
+    const QString pdf = Path("long.pdf");
+    const CliRun run = Run({"print", tpd, "--pdf", pdf, "--page-text"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err.split('\n', Qt::SkipEmptyParts), QStringList{"print: 1000/1001 pages"});
+    const QStringList out = run.OutLines();
+    ASSERT_EQ(out.size(), 1001);
+    EXPECT_EQ(out.back(), QStringLiteral("page 1001/1001"));
+    const QString bytes = QString::fromLatin1(ReadBytes(pdf));
+    EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 1001);
 }
 
 } // namespace

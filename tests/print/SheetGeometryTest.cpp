@@ -6,7 +6,9 @@
 #include <cmath>
 #include <vector>
 
+#include "print/PrintDialogModel.h"
 #include "print/SheetGeometry.h"
+#include "print/SheetPageSource.h"
 
 namespace kestrel {
 namespace {
@@ -56,6 +58,16 @@ bool HasText(const SheetPage& page, const TextSpot& t) {
         }
     }
     return false;
+}
+
+// Every page the source hands out.
+std::vector<SheetPage> PrintPages(const SheetRequest& request) {
+    std::vector<SheetPage> pages;
+    SheetPageSource source(request);
+    while (!source.AtEnd()) {
+        pages.push_back(source.Next());
+    }
+    return pages;
 }
 
 // 25 singles: index 0 is 0 (all goal values 0), index 19 is 4095 (all 3+), index 24 is 2361
@@ -142,7 +154,7 @@ TEST(SheetGeometryTest, PrintedSheetsMatchHandComputedPositions) {
         r.Group = QString::fromLatin1(c.group);
         r.FileName = QStringLiteral("予想データ１２.tpd");
         r.Schedule = Card();
-        const std::vector<SheetPage> pages = SheetGeometry::PrintPages(r);
+        const std::vector<SheetPage> pages = PrintPages(r);
         ASSERT_EQ(pages.size(), 3u);
         const SheetPage& page = pages[static_cast<size_t>(c.page)];
         EXPECT_EQ(page.number, c.pageNumber);
@@ -186,7 +198,7 @@ TEST(SheetGeometryTest, PageChoiceAndJobs) {
         r.Settings.PrinterSendDataA = c.sendAll;
         std::vector<int> numbers;
         std::vector<bool> ends;
-        for (const SheetPage& p : SheetGeometry::PrintPages(r)) {
+        for (const SheetPage& p : PrintPages(r)) {
             numbers.push_back(p.number);
             ends.push_back(p.endsJob);
         }
@@ -194,10 +206,73 @@ TEST(SheetGeometryTest, PageChoiceAndJobs) {
         EXPECT_EQ(ends, c.ends);
     }
     SheetRequest empty;
-    EXPECT_TRUE(SheetGeometry::PrintPages(empty).empty());
+    EXPECT_TRUE(PrintPages(empty).empty());
     EXPECT_EQ(SheetGeometry::PageCount(0), 0);
     EXPECT_EQ(SheetGeometry::PageCount(10), 1);
     EXPECT_EQ(SheetGeometry::PageCount(11), 2);
+}
+
+// The group the document hands to the dialog decides the selector and the mark: only "A" and
+// "B" have a mark; any other group prints none and reaches the request unchanged.
+TEST(SheetGeometryTest, GroupMarkOnlyForGroupsAAndB) {
+    struct Case {
+        const char* group;
+        bool selector;
+        int marks;    // 60 singles + 2 round digits (+ 1 group mark)
+        double markX; // top-left X of the group mark, 0 for none
+    };
+    const Case cases[] = {
+        {"", false, 62, 0},  {"A", true, 63, 44.0}, {"B", true, 63, 47.5},
+        {"C", false, 62, 0}, {"Ａ", false, 62, 0},
+    };
+    PrinterSettings settings;
+    settings.PrinterOpenNo = true;
+    for (const Case& c : cases) {
+        const QString group = QString::fromUtf8(c.group);
+        SCOPED_TRACE(group.toStdString());
+        PrintDialogModel model(settings, {}, QString(), TwentyFiveSingles(), 1234, group,
+                               QStringLiteral("x.tpd"));
+        EXPECT_EQ(model.GroupEnabled(), c.selector);
+        const SheetRequest r = model.BuildRequest(ProgramPaths(QStringLiteral("/nonexistent")));
+        EXPECT_EQ(r.Group, group);
+        const std::vector<SheetPage> pages = PrintPages(r);
+        ASSERT_EQ(pages.size(), 3u);
+        EXPECT_EQ(CountKind(pages[0], Kind::FilledRect), c.marks);
+        EXPECT_EQ(HasMark(pages[0], Kind::FilledRect, {44.0, 33.0}), c.markX == 44.0);
+        EXPECT_EQ(HasMark(pages[0], Kind::FilledRect, {47.5, 33.0}), c.markX == 47.5);
+    }
+}
+
+// The match card prints whenever the round's schedule names its teams, whatever its state:
+// a cancelled or not-held round keeps its teams and dates.
+TEST(SheetGeometryTest, MatchCardFollowsTheScheduleTeams) {
+    struct Case {
+        HoldState state;
+        bool teams;
+        int lines;
+    };
+    const Case cases[] = {
+        {HoldState::Held, true, 6},
+        {HoldState::Cancelled, true, 6},
+        {HoldState::NotHeld, true, 6},
+        {HoldState::Cancelled, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(c.state) << " " << c.teams);
+        SheetRequest r;
+        r.Singles = TwentyFiveSingles();
+        r.Settings.PrinterOpenText = true;
+        r.Schedule = c.teams ? Card() : ScheduleRecord{};
+        r.Schedule->State = c.state;
+        const std::vector<SheetPage> pages = PrintPages(r);
+        ASSERT_EQ(pages.size(), 3u);
+        for (const SheetPage& page : pages) {
+            EXPECT_EQ(CountKind(page, Kind::Text), c.lines);
+        }
+        if (c.lines > 0) {
+            EXPECT_TRUE(HasText(pages[2], {"05/07 鹿島ア", 37.5, 4.75, 6}));
+        }
+    }
 }
 
 TEST(SheetGeometryTest, TestPageOutlinesEveryMarkPosition) {
