@@ -37,6 +37,12 @@ class PageDrawer {
 public:
     PageDrawer(QPainter& painter, double scale) : m_painter(painter), m_scale(scale) {}
 
+    // A new job starts with a fresh painter state: the font is set again on the next text.
+    void NewJob(double scale) {
+        m_scale = scale;
+        m_metrics.reset();
+    }
+
     void Draw(const SheetPage& page) {
         for (const PrintPrimitive& p : page.items) {
             Draw(p);
@@ -150,6 +156,7 @@ bool SheetRenderer::Render(QPagedPaintDevice& device, SheetPageSource& pages,
             if (!BeginJob(painter, device, settings)) {
                 return false;
             }
+            drawer.NewJob(device.logicalDpiX() / kMillimetresPerInch);
         } else {
             device.newPage();
         }
