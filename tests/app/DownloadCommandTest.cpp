@@ -174,7 +174,7 @@ TEST_F(DownloadCommandTest, DownloadThatCannotBeStoredIsStillUsed) {
         EXPECT_EQ(HeldRound(kind), kRound);
         EXPECT_TRUE(Button(kind)->isEnabled()); // no stored file yet
     }
-    EXPECT_EQ(window->Document().Schedule.Slots[1].Team, QStringLiteral("浦和レッズ"));
+    EXPECT_EQ(window->Document().Schedule.Slots[1].Team, QStringLiteral("浦和"));
     EXPECT_EQ(window->Document().Result.Slots[5].Team, QStringLiteral("セレッソ大阪"));
     EXPECT_FALSE(window->Band()->SaleStart()->text().isEmpty());
     SetUserPrompt(previous);
