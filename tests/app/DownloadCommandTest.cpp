@@ -169,7 +169,7 @@ TEST_F(DownloadCommandTest, DownloadThatCannotBeStoredIsStillUsed) {
         blocker.close();
         messages.Clear();
         QTest::mouseClick(Button(kind), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Downloading(), 30000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Downloading(); }, 30000));
         EXPECT_GE(messages.Count(), 1u); // the failed save
         EXPECT_EQ(HeldRound(kind), kRound);
         EXPECT_TRUE(Button(kind)->isEnabled()); // no stored file yet
@@ -202,7 +202,7 @@ TEST_F(DownloadCommandTest, OpenedDocumentKeepsItsVoteStatusThroughADownload) {
     const std::shared_ptr<UserPrompt> previous = CurrentUserPrompt();
     SetUserPrompt(std::make_shared<FixedPrompt>(PromptAnswer::Yes));
     QTest::mouseClick(window->Band()->ScheduleButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!window->Downloading(), 30000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Downloading(); }, 30000));
     SetUserPrompt(previous);
     ASSERT_EQ(window->Document().Schedule.Kaisaikai, kRound);
     const auto sameVote = [&vote](const VoteRecord& held) {
