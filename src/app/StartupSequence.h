@@ -12,7 +12,6 @@ namespace kestrel {
 // read here and only here, so a damaged file is reported once), creates the lottery constants,
 // shows the loading window while the main window loads, closes it and returns the main window
 // shown.
-std::unique_ptr<MainWindow> OpenMainWindow(const ProgramPaths& paths,
-                                           std::shared_ptr<Clock> clock);
+std::unique_ptr<MainWindow> OpenMainWindow(const ProgramPaths& paths, std::shared_ptr<Clock> clock);
 
 } // namespace kestrel

@@ -499,12 +499,14 @@ TEST_F(DocumentCommandsTest, EveryEditMarksTheCaptionAndAsksBeforeNew) {
         std::function<void()> apply;
     };
     const Edit edits[] = {
-        {"list", [this] { Import({0, 5}); }},
+        {"list",
+         [this] {
+             Import({0, 5});
+         }},
         {"multi",
          [this] {
              GridView* grid = window->MultiGrid();
-             QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier,
-                               grid->CellRect(1, 2).center());
+             QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, grid->CellRect(1, 2).center());
          }},
         {"conditions",
          [this] {
@@ -513,8 +515,7 @@ TEST_F(DocumentCommandsTest, EveryEditMarksTheCaptionAndAsksBeforeNew) {
              CountConditionPage* page = window->ConditionPages()->KindPage(ConditionKind::Honmei);
              page->GroupTabs()->setCurrentIndex(3); // "A"
              GridView* grid = page->CountGrid();
-             QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier,
-                               grid->CellRect(2, 2).center());
+             QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, grid->CellRect(2, 2).center());
          }},
         {"search settings",
          [this] {
@@ -582,12 +583,15 @@ TEST_F(DocumentCommandsTest, CommandsThatDropChangedWorkAskToSaveItFirst) {
              dialogs->Push(csv);
              Trigger(0, {QStringLiteral("CSV ファイル(&C)"), QStringLiteral("開く(&O)...")});
          },
-         [this] { return Singles() == std::vector<int32_t>{7, 8}; }},
+         [this] {
+             return Singles() == std::vector<int32_t>{7, 8};
+         }},
         {"終了", [this] { Trigger(0, {QStringLiteral("終了(&X)")}); },
          [this] { return !window->isVisible(); }},
     };
     for (const Command& command : commands) {
-        for (const PromptAnswer answer : {PromptAnswer::Cancel, PromptAnswer::No, PromptAnswer::Yes}) {
+        for (const PromptAnswer answer :
+             {PromptAnswer::Cancel, PromptAnswer::No, PromptAnswer::Yes}) {
             SCOPED_TRACE(std::string(command.name) + " answer " +
                          std::to_string(static_cast<int>(answer)));
             window->show();

@@ -211,7 +211,8 @@ TEST_F(DownloadCommandTest, OpenedDocumentKeepsItsVoteStatusThroughADownload) {
     };
     EXPECT_TRUE(sameVote(window->Document().Record.Vote));
     EXPECT_TRUE(sameVote(window->Multi().Vote()));
-    EXPECT_TRUE(window->Band()->Status()->text().contains(QStringLiteral("使用投票率：2025/05/17")));
+    EXPECT_TRUE(
+        window->Band()->Status()->text().contains(QStringLiteral("使用投票率：2025/05/17")));
 
     FindAction(window->Menus()[0], {QStringLiteral("上書き保存(&S)")})->trigger();
     WorkingDocument saved;

@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
