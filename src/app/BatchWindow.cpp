@@ -17,8 +17,10 @@ constexpr int kStateColumnWidth = 80;
 
 } // namespace
 
-BatchWindow::BatchWindow(ProgramPaths paths, std::shared_ptr<FileDialogs> dialogs, QWidget* parent)
-    : QMainWindow(parent, Qt::Window), m_paths(std::move(paths)), m_dialogs(std::move(dialogs)) {
+BatchWindow::BatchWindow(ProgramPaths paths, SearchDriver& driver,
+                         std::shared_ptr<FileDialogs> dialogs, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), m_paths(std::move(paths)), m_dialogs(std::move(dialogs)),
+      m_driver(driver) {
     setWindowTitle(QStringLiteral("連続実行"));
     m_list = new QTreeWidget;
     m_list->setColumnCount(2);
@@ -44,7 +46,7 @@ BatchWindow::BatchWindow(ProgramPaths paths, std::shared_ptr<FileDialogs> dialog
             },
             Qt::QueuedConnection);
     });
-    connect(&m_watcher, &QFutureWatcher<WorkingDocument>::finished, this, &BatchWindow::OnFinished);
+    connect(&m_watcher, &QFutureWatcher<Outcome>::finished, this, &BatchWindow::OnFinished);
     resize(kPathColumnWidth + kStateColumnWidth + 40, 300);
 }
 
@@ -101,15 +103,16 @@ void BatchWindow::RemoveFiles() {
 }
 
 void BatchWindow::Start() {
-    if (Running()) {
+    if (Running() || (m_startCheck && !m_startCheck())) {
         return;
     }
     SetRunning(true);
+    emit Started();
     m_control.Reset();
     m_watcher.setFuture(QtConcurrent::run([this] {
-        WorkingDocument doc;
-        m_batch.Run(doc, m_driver, m_paths, m_control);
-        return doc;
+        Outcome outcome;
+        outcome.loaded = m_batch.Run(outcome.doc, m_driver, m_paths, m_control);
+        return outcome;
     }));
 }
 
@@ -122,7 +125,8 @@ void BatchWindow::Stop() {
 void BatchWindow::OnFinished() {
     ShowRows();
     SetRunning(false);
-    emit Finished(m_watcher.result());
+    const Outcome outcome = m_watcher.result();
+    emit Finished(outcome.doc, outcome.loaded);
 }
 
 void BatchWindow::SetRunning(bool running) {

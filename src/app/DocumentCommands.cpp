@@ -33,6 +33,8 @@ public:
 
 } // namespace
 
+const QString DocumentCommands::kSaveChangesAsk = QStringLiteral("変更を保存しますか？");
+
 DocumentCommands::DocumentCommands(WorkingDocument& doc, ProgramPaths paths, clsTCount& count,
                                    QWidget* window)
     : QObject(window), m_doc(doc), m_paths(std::move(paths)), m_count(count), m_window(window),
@@ -167,8 +169,11 @@ void DocumentCommands::SetEnabled(bool enabled) {
 void DocumentCommands::Refresh() {
     m_page.SetList(&m_doc.Record.Singles);
     m_page.SetVote(m_doc.Record.Vote);
-    const bool showAll = m_hooks.showAllResults && m_hooks.showAllResults();
-    m_result.SetResultData(m_doc.Record.Kaisaikai, m_doc.Record.Kumi, m_doc.Result, showAll);
+    if (m_resultsStale) {
+        const bool showAll = m_hooks.showAllResults && m_hooks.showAllResults();
+        m_result.SetResultData(m_doc.Record.Kaisaikai, m_doc.Record.Kumi, m_doc.Result, showAll);
+        m_resultsStale = false;
+    }
     m_doc.Saving = true;
     m_result.SetSingle(m_doc.Record.Singles);
     m_doc.Saving = false;
@@ -182,7 +187,31 @@ void DocumentCommands::Refresh() {
     }
 }
 
+void DocumentCommands::Edited() {
+    if (m_hooks.edited) {
+        m_hooks.edited();
+    }
+}
+
+bool DocumentCommands::ConfirmDrop() {
+    if (!m_hooks.changed || !m_hooks.changed()) {
+        return true;
+    }
+    switch (Prompt().Ask(QString::fromUtf8(kProductName), kSaveChangesAsk,
+                         PromptButtons::YesNoCancel)) {
+    case PromptAnswer::Yes:
+    case PromptAnswer::Ok:
+        return SaveDocument();
+    case PromptAnswer::No:
+        return true;
+    case PromptAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void DocumentCommands::ListChanged(bool toLastPage) {
+    Edited();
     m_page.Sync();
     if (toLastPage) {
         m_page.ShowLastPage();
@@ -201,7 +230,7 @@ QString DocumentCommands::AskSave(const QString& title, const QString& filter, c
 }
 
 void DocumentCommands::NewDocument() {
-    if (!Allowed()) {
+    if (!Allowed() || !ConfirmDrop()) {
         return;
     }
     kestrel::NewDocument(m_doc, m_paths);
@@ -237,14 +266,14 @@ bool DocumentCommands::SaveTo(const QString& path, bool blnData) {
     }
     WaitCursor wait;
     const bool ok = FileSaveTPD(m_doc, path, blnData);
-    if (ok && blnData) {
-        m_window->setWindowTitle(WindowCaption(m_doc));
+    if (ok && blnData && m_hooks.saved) {
+        m_hooks.saved();
     }
     return ok;
 }
 
 bool DocumentCommands::OpenDocument() {
-    if (!Allowed()) {
+    if (!Allowed() || !ConfirmDrop()) {
         return false;
     }
     const QString path =
@@ -280,10 +309,10 @@ bool DocumentCommands::OpenConditions() {
 }
 
 bool DocumentCommands::OpenFile(const QString& path) {
-    if (!Allowed()) {
+    const bool blnData = !path.endsWith(QLatin1String(".tpj"), Qt::CaseInsensitive);
+    if (!Allowed() || (blnData && !ConfirmDrop())) {
         return false;
     }
-    const bool blnData = !path.endsWith(QLatin1String(".tpj"), Qt::CaseInsensitive);
     return LoadDocument(QFileInfo(path).absoluteFilePath(), blnData);
 }
 
@@ -297,7 +326,7 @@ bool DocumentCommands::SaveConditions() {
 }
 
 bool DocumentCommands::CsvOpenCommand() {
-    if (!Allowed()) {
+    if (!Allowed() || !ConfirmDrop()) {
         return false;
     }
     const QString path = AskOpen(kOpenTitle, kCsvFilter, QString(), QStringLiteral("csv"));
@@ -352,7 +381,10 @@ bool DocumentCommands::CsvAddCommand() {
         WaitCursor wait;
         ok = CsvAdd(m_doc, path);
     }
-    ListChanged();
+    if (ok) {
+        ResetResults();
+        ListChanged();
+    }
     return ok;
 }
 
@@ -370,8 +402,11 @@ bool DocumentCommands::CsvDelCommand() {
         WaitCursor wait;
         ok = CsvDel(m_doc, path);
     }
-    m_page.Reset();
-    ListChanged();
+    if (ok) {
+        ResetResults();
+        m_page.Reset();
+        ListChanged();
+    }
     return ok;
 }
 
@@ -399,6 +434,7 @@ bool DocumentCommands::ImportFromClipboard() {
     if (!ClipImport(m_doc, QGuiApplication::clipboard()->text())) {
         return false;
     }
+    ResetResults();
     m_page.Reset();
     ListChanged();
     return true;
@@ -408,12 +444,15 @@ void DocumentCommands::RemoveRepeatsCommand() {
     if (!Allowed()) {
         return;
     }
+    bool removed = false;
     {
         WaitCursor wait;
-        RemoveRepeats(m_doc);
+        removed = RemoveRepeats(m_doc);
     }
-    m_page.Reset();
-    ListChanged();
+    if (removed) {
+        m_page.Reset();
+        ListChanged();
+    }
 }
 
 void DocumentCommands::SelectAll(bool selected) {
@@ -460,8 +499,9 @@ void DocumentCommands::OnListClicked(Qt::MouseButton button, int col, int row) {
     int goalClass = 0;
     if (col == 1) {
         m_page.ToggleSelected(index);
-    } else if (SingleListPage::ClassAt(col, slot, goalClass)) {
-        EditCell(m_doc, index, slot, goalClass, Prompt());
+    } else if (SingleListPage::ClassAt(col, slot, goalClass) &&
+               EditCell(m_doc, index, slot, goalClass, Prompt())) {
+        Edited();
     }
     Refresh();
 }
@@ -474,7 +514,8 @@ void DocumentCommands::Sort(SortKind kind, int k) {
     WaitCursor wait;
     std::vector<int32_t>& list = m_doc.Record.Singles;
     if (kind == SortKind::Grade) {
-        Refresh();
+        // By the grades as the panel shows them: what the player revealed or marked stays.
+        m_result.SetSingle(list);
         m_result.GradeSort(list, ascending);
     } else {
         clsTSingleSort sort;
@@ -488,6 +529,7 @@ void DocumentCommands::Sort(SortKind kind, int k) {
         }
     }
     m_page.SelectAll(false);
+    Edited();
     Refresh();
 }
 

@@ -32,7 +32,12 @@ public:
         std::function<void()> collect;        // window state into the document before a save
         std::function<void(Change)> show;     // the document into the window after a change
         std::function<bool()> showAllResults; // "常に全ての結果を表示する"
+        std::function<bool()> changed;        // the window holds work not saved yet
+        std::function<void()> edited;         // a command changed the single list
+        std::function<void()> saved;          // the document was written as a data file
     };
+    // The question before a command drops changed work.
+    static const QString kSaveChangesAsk; // "変更を保存しますか？"
     // Sort keys of "シングル並べ替え(S)".
     enum class SortKind { Money, Ninki, Mark, Grade };
 
@@ -49,8 +54,17 @@ public:
     SingleListPanel* SinglePanel();
     ResultsPanel* ResultPanel();
     // Redraws the list view and the results panel from the document and shows the single frame
-    // in the count panel.
+    // in the count panel. The results panel keeps what the player revealed and marked; it takes
+    // the round's result afresh only after ResetResults (a new document or list from a file or
+    // the clipboard, another round): editing, sorting or switching tabs keeps the reveal.
     void Refresh();
+    // The round, its result or "常に全ての結果を表示する" changed, or another document came in:
+    // the next refresh sets the results panel up anew.
+    void ResetResults() { m_resultsStale = true; }
+    // Before a command drops the document: true to go on. Changed work asks "変更を保存しますか？"
+    // first; Yes saves through the save command (a save that does not happen keeps everything),
+    // No drops the work, Cancel keeps it.
+    bool ConfirmDrop();
     // Disables the tabs while a search runs.
     void SetEnabled(bool enabled);
 
@@ -89,6 +103,7 @@ private:
     bool LoadDocument(const QString& path, bool blnData);
     bool SaveTo(const QString& path, bool blnData);
     void ListChanged(bool toLastPage = false);
+    void Edited();
     void OnListClicked(Qt::MouseButton button, int col, int row);
     void AddSortEntries(QMenu* menu);
     UserPrompt& Prompt() const;
@@ -105,6 +120,7 @@ private:
     SingleListPanel* m_singlePanel = nullptr;
     ResultsPanel* m_resultPanel = nullptr;
     QAction* m_ascending = nullptr;
+    bool m_resultsStale = true;
 };
 
 } // namespace kestrel

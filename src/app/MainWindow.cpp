@@ -48,8 +48,12 @@ QGroupBox* Framed(const QString& title, QWidget* content) {
 } // namespace
 
 MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget* parent)
+    : MainWindow(paths, std::move(clock), TotoSettings::Load(paths), parent) {}
+
+MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, TotoSettings settings,
+                       QWidget* parent)
     : QMainWindow(parent), m_paths(std::move(paths)), m_clock(std::move(clock)),
-      m_settings(TotoSettings::Load(m_paths)), m_teams(m_paths),
+      m_settings(std::move(settings)), m_teams(m_paths),
       m_round(std::make_shared<ControllerRoundRecords>(WindowAcquisition(m_paths, m_settings))),
       m_search(new SearchRunner(m_clock, this)),
       m_download(new DownloadRunner(WindowAcquisition(m_paths, m_settings), this, this)),
@@ -58,7 +62,9 @@ MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget
     m_multi.Initialize();
     m_commands->SetHooks({[this] { return CloseCheck(); }, [this] { CollectDocument(); },
                           [this](DocumentCommands::Change change) { ShowDocument(change); },
-                          [this] { return m_band->ResultAll()->isChecked(); }});
+                          [this] { return m_band->ResultAll()->isChecked(); },
+                          [this] { return HasUnsavedWork(); }, [this] { MarkEdited(); },
+                          [this] { MarkClean(); }});
     BuildMenus();
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -71,6 +77,10 @@ MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget
     setCentralWidget(central);
     m_band->DownloadMessage()->setChecked(m_ini.DownloadMessage);
     m_band->ResultAll()->setChecked(m_ini.ResultAll);
+    connect(m_band->ResultAll(), &QCheckBox::toggled, this, [this] {
+        m_commands->ResetResults();
+        m_commands->Refresh();
+    });
     ProgramPaths::EnsureFolder(m_paths.UserData());
     setWindowTitle(WindowCaption(m_doc));
     connect(m_search, &SearchRunner::Finished, this, &MainWindow::OnSearchFinished);
@@ -81,10 +91,17 @@ MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget
     ConnectUserDefined();
     m_round.Initialize();
     m_round.SetKaisaikai(m_ini.Kaisaikai);
+    MarkClean();
+    // Edits in the panels are seen after the input that made them (see eventFilter).
+    qApp->installEventFilter(this);
     resize(1280, 880);
 }
 
 MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    // A batch searches with this window's search driver: it ends before the driver goes.
+    delete m_batchWindow;
+    m_batchWindow = nullptr;
     m_search->Stop();
     m_search->Wait();
     m_download->Wait();
@@ -175,7 +192,6 @@ QWidget* MainWindow::BuildTabs() {
     m_tabs->addTab(m_commands->ResultPanel(), QStringLiteral("結果"));
     m_tabs->addTab(m_logView, QStringLiteral("メッセージ"));
     m_tabs->setCurrentIndex(TabJouken);
-    connect(m_tabs, &QTabWidget::currentChanged, m_commands, &DocumentCommands::Refresh);
     return m_tabs;
 }
 
@@ -228,6 +244,9 @@ void MainWindow::OnKaisaikaiChange(int32_t round, const QString& kumi) {
     m_doc.Record.VoteTime = m_round.Vote().AsOf;
     m_doc.Result = m_round.Result();
     AssignJ1J2Groups(m_doc, m_paths);
+    // The panels' J1 and J2 teams follow the round; so does the state they are compared with, so
+    // that a round change alone is no unsaved edit.
+    m_baseline.conditions.AssignJ1J2(m_doc.Schedule, ConditionSet::Leagues(m_teams));
     if (m_band->RoundBox()->value() != round) {
         const QSignalBlocker block(m_band->RoundBox());
         m_band->RoundBox()->setValue(round);
@@ -236,6 +255,7 @@ void MainWindow::OnKaisaikaiChange(int32_t round, const QString& kumi) {
     m_votePanel->SetRecords(m_doc.Schedule, m_doc.Record.Vote);
     m_conditionTab->AssignJ1J2(m_doc.Schedule, ConditionSet::Leagues(m_teams));
     RefreshRoundTexts();
+    m_commands->ResetResults();
     m_commands->Refresh();
     RefreshDownloads();
 }
@@ -249,8 +269,7 @@ bool MainWindow::CloseCheck() {
     if (m_downloading) {
         return false;
     }
-    const bool batch = m_batchWindow != nullptr && m_batchWindow->Running();
-    if (m_searching || m_search->Running() || batch) {
+    if (m_searching || m_search->Running() || BatchRunning()) {
         ShowMessage(MessageIcon::Warning, kTitle, SearchDriver::kBusyText);
         return false;
     }
@@ -298,6 +317,7 @@ void MainWindow::StartSearch() {
 
 void MainWindow::OnSearchFinished(const WorkingDocument& doc) {
     m_doc = doc;
+    m_listEdited = true;
     ShowSearchPanels(m_doc.Record, m_count, m_meisai);
     m_logView->Refresh();
     m_logView->SelectLast();
@@ -308,6 +328,7 @@ void MainWindow::OnSearchFinished(const WorkingDocument& doc) {
     m_stopButton->setEnabled(false);
     SetCommandsEnabled(true);
     m_commands->Refresh();
+    UpdateCaption();
     QApplication::restoreOverrideCursor();
 }
 
@@ -344,49 +365,143 @@ void MainWindow::CollectDocument() {
 void MainWindow::ShowDocument(DocumentCommands::Change change) {
     if (change == DocumentCommands::Change::Conditions) {
         m_conditionTab->Spread(m_doc.Record.Conditions);
+        m_conditionTab->setCurrentIndex(ConditionTab::PageHaitou);
         m_tabs->setCurrentIndex(TabJouken);
+        UpdateCaption();
         return;
     }
+    // The round change comes first, so the document's own conditions (its J1 and J2 teams
+    // included) are spread over what it assigned.
     if (m_round.Kaisaikai() != m_doc.Record.Kaisaikai) {
         // The round selector reloads the round's records; the document keeps its own vote.
         const WorkingDocument loaded = m_doc;
         m_round.SetKaisaikai(loaded.Record.Kaisaikai);
         m_doc = loaded;
     }
+    // The round selector holds the document's vote status, so the reloads after a schedule or
+    // result download keep it.
+    m_round.SetVote(m_doc.Record.Vote);
+    m_commands->ResetResults();
     m_multi.SetVote(m_doc.Record.Vote);
     m_votePanel->SetRecords(m_doc.Schedule, m_doc.Record.Vote);
     m_multi.SetValue(m_doc.Record.Multi);
     m_settingsPage->SetSettings(m_doc.Record.Settings);
     m_conditionTab->Spread(m_doc.Record.Conditions);
-    m_conditionTab->AssignJ1J2(m_doc.Schedule, ConditionSet::Leagues(m_teams));
+    ShowReport();
+    ShowSearchPanels(m_doc.Record, m_count, m_meisai);
+    if (m_doc.FilePath.isEmpty() && m_doc.Record.Singles.empty()) {
+        m_tabs->setCurrentIndex(TabJouken);
+    }
+    MarkClean();
+    RefreshRoundTexts();
+}
+
+void MainWindow::ShowReport() {
     m_search->Log().Cls();
     for (const QString& line : ReportLines(m_doc.Record)) {
         m_search->Log().Msg(line, true, false);
     }
     m_logView->Refresh();
-    ShowSearchPanels(m_doc.Record, m_count, m_meisai);
-    if (m_doc.FilePath.isEmpty() && m_doc.Record.Singles.empty()) {
-        m_tabs->setCurrentIndex(TabJouken);
+}
+
+MainWindow::EditState MainWindow::CollectEdits() const {
+    EditState state;
+    m_multi.GetValue(state.multi);
+    m_conditionTab->Collect(state.conditions);
+    state.settings = m_settingsPage->Settings();
+    return state;
+}
+
+bool MainWindow::HasUnsavedWork() const {
+    return m_listEdited || CollectEdits() != m_baseline;
+}
+
+void MainWindow::MarkEdited() {
+    m_listEdited = true;
+    UpdateCaption();
+}
+
+// The document was loaded or saved: what the panels hold now is the saved state.
+void MainWindow::MarkClean() {
+    m_listEdited = false;
+    m_baseline = CollectEdits();
+    UpdateCaption();
+}
+
+void MainWindow::UpdateCaption() {
+    m_captionPending = false;
+    setWindowTitle(WindowCaption(m_doc, HasUnsavedWork()));
+}
+
+// A click or key in any window may have edited the multi, a condition page or the search
+// settings (dialogs such as the combination condition included): the caption is brought up to
+// date once the input has been handled.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease) && !m_captionPending &&
+        !m_searching) {
+        m_captionPending = true;
+        QMetaObject::invokeMethod(this, &MainWindow::UpdateCaption, Qt::QueuedConnection);
     }
-    setWindowTitle(WindowCaption(m_doc));
-    RefreshRoundTexts();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::BatchRunning() const {
+    return m_batching || (m_batchWindow != nullptr && m_batchWindow->Running());
 }
 
 BatchWindow* MainWindow::ShowBatchWindow() {
-    if (!CloseCheck()) {
+    if (!BatchRunning() && !CloseCheck()) {
         return nullptr;
     }
     if (m_batchWindow == nullptr) {
-        m_batchWindow = new BatchWindow(m_paths, std::make_shared<QtFileDialogs>(this), this);
-        connect(m_batchWindow, &BatchWindow::Finished, this, [this](const WorkingDocument& doc) {
-            m_doc = doc;
-            ShowDocument(DocumentCommands::Change::Whole);
-            m_commands->Refresh();
-        });
+        m_batchWindow = new BatchWindow(m_paths, m_search->Driver(),
+                                        std::make_shared<QtFileDialogs>(this), this);
+        m_batchWindow->SetStartCheck([this] { return BatchMayStart(); });
+        connect(m_batchWindow, &BatchWindow::Started, this, &MainWindow::OnBatchStarted);
+        connect(m_batchWindow, &BatchWindow::Finished, this, &MainWindow::OnBatchFinished);
     }
     m_batchWindow->show();
     m_batchWindow->raise();
+    m_batchWindow->activateWindow();
     return m_batchWindow;
+}
+
+// A batch replaces the document with the last one it loads: it starts only while this window is
+// idle, and once changed work is saved or given up.
+bool MainWindow::BatchMayStart() {
+    return CloseCheck() && m_commands->ConfirmDrop();
+}
+
+// The batch works in this window's place: the window comes to the front and is locked as during
+// a search, and its message tab shows each document's report and progress.
+void MainWindow::OnBatchStarted() {
+    m_batching = true;
+    SetCommandsEnabled(false);
+    m_searchButton->setEnabled(false);
+    m_stopButton->setEnabled(false);
+    m_tabs->setCurrentIndex(TabMessage);
+    ClearSearchPanels(m_count, m_meisai);
+    raise();
+    activateWindow();
+}
+
+void MainWindow::OnBatchFinished(const WorkingDocument& doc, bool loaded) {
+    m_batching = false;
+    SetCommandsEnabled(true);
+    m_searchButton->setEnabled(true);
+    m_logView->Refresh();
+    if (!loaded) {
+        // Nothing was loaded: the window keeps its own document, report and panels.
+        ShowReport();
+        ShowSearchPanels(m_doc.Record, m_count, m_meisai);
+        m_commands->Refresh();
+        return;
+    }
+    m_doc = doc;
+    m_commands->Page().Reset();
+    ShowDocument(DocumentCommands::Change::Whole);
+    m_commands->Refresh();
 }
 
 void MainWindow::PrintCommand() {
@@ -406,7 +521,7 @@ void MainWindow::ShowVersion() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!CloseCheck()) {
+    if (!CloseCheck() || !m_commands->ConfirmDrop()) {
         event->ignore();
         return;
     }
@@ -490,12 +605,14 @@ void MainWindow::OnUserVoteRates() {
         return;
     }
     SetUserVoteRates(m_doc, dialog.Model());
+    m_listEdited = true;
     // The round selector holds it too, so a reload that keeps the vote status keeps these rates.
     m_round.SetVote(m_doc.Record.Vote);
     m_multi.SetVote(m_doc.Record.Vote);
     m_votePanel->SetRecords(m_doc.Schedule, m_doc.Record.Vote);
     RefreshRoundTexts();
     m_commands->Refresh();
+    UpdateCaption();
 }
 
 void MainWindow::OnTeamNames() {

@@ -50,7 +50,11 @@ public:
     // Tab order.
     enum Tab { TabJouken = 0, TabAsshuku, TabSingle, TabResult, TabMessage };
 
+    // Reads the operator settings (totoSettings.ini) itself.
     MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget* parent = nullptr);
+    // Takes the operator settings the start-up has read.
+    MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, TotoSettings settings,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const WorkingDocument& Document() const { return m_doc; }
@@ -62,6 +66,12 @@ public:
     DownloadRunner& Downloads() { return *m_download; }
     bool Downloading() const { return m_downloading; }
     bool Searching() const { return m_searching; }
+    // A batch run of the batch window works in this window's place.
+    bool BatchRunning() const;
+    // Whether the window holds work not saved yet: an edit of the single list (a list command,
+    // a search, user-defined vote rates) or a multi, conditions or search settings that differ
+    // from those last loaded or saved.
+    bool HasUnsavedWork() const;
 
     RoundBand* Band() const { return m_band; }
     MultiGridView* MultiGrid() const { return m_multiGrid; }
@@ -78,7 +88,8 @@ public:
     const std::vector<QMenu*>& Menus() const { return m_menus; }
     QAction* PercentAction() const { return m_percentAction; }
     DocumentCommands& Commands() { return *m_commands; }
-    // Shows the batch-run window (created on first use).
+    // Shows the batch-run window (created on first use); while a batch runs it only comes to the
+    // front.
     BatchWindow* ShowBatchWindow();
     QAction* PrintAction() const { return m_printAction; }
     // Where a print to the PDF entry goes; the file dialog unless replaced.
@@ -108,8 +119,17 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the player edits in the panels; compared with the state last loaded or saved.
+    struct EditState {
+        MarkTable multi{};
+        ConditionSet conditions;
+        EngineSettings settings;
+        bool operator==(const EditState&) const = default;
+    };
+
     void BuildMenus();
     QWidget* BuildPanels();
     QWidget* BuildTabs();
@@ -127,7 +147,15 @@ private:
     void SetCaption(SearchCaption caption);
     void SetCommandsEnabled(bool enabled);
     void ShowDocument(DocumentCommands::Change change);
+    void ShowReport();
     void CollectDocument();
+    EditState CollectEdits() const;
+    void MarkEdited();
+    void MarkClean();
+    void UpdateCaption();
+    bool BatchMayStart();
+    void OnBatchStarted();
+    void OnBatchFinished(const WorkingDocument& doc, bool loaded);
     void ShowVersion();
     void PrintCommand();
     void ConnectUserDefined();
@@ -150,7 +178,11 @@ private:
     DocumentCommands* m_commands;
     BatchWindow* m_batchWindow = nullptr;
     bool m_searching = false;
+    bool m_batching = false;
     bool m_paused = false;
+    EditState m_baseline;
+    bool m_listEdited = false;
+    bool m_captionPending = false;
     SearchCaption m_caption = SearchCaption::Start;
 
     RoundBand* m_band = nullptr;

@@ -4,15 +4,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/LoadingWindow.h"
-#include "app/MainWindow.h"
 #include "app/QtMessageSink.h"
 #include "app/StartupCheck.h"
-#include "core/clsToto.h"
+#include "app/StartupSequence.h"
 #include "platform/ErrorReporter.h"
 #include "platform/Version.h"
 #include "store/BundledTableOffer.h"
-#include "store/TotoSettings.h"
 
 int main(int argc, char** argv) {
     using namespace kestrel;
@@ -49,20 +46,12 @@ int main(int argc, char** argv) {
     if (!paths.InstalledSysData().isEmpty()) {
         BundledTableOffer(paths.InstalledSysData(), paths).AskUser(*prompt);
     }
-    TotoSettings::Load(paths);
-    [[maybe_unused]] const clsToto toto; // the lottery constants, created once at start-up
-
-    LoadingWindow loading;
-    loading.show();
-    loading.repaint();
-    MainWindow window(paths, CurrentClock());
-    sink->SetParent(&window);
-    prompt->SetParent(&window);
-    window.show();
-    loading.close();
+    const std::unique_ptr<MainWindow> window = OpenMainWindow(paths, CurrentClock());
+    sink->SetParent(window.get());
+    prompt->SetParent(window.get());
     const QStringList args = app.arguments();
     if (args.size() == 2) {
-        window.Commands().OpenFile(args.at(1));
+        window->Commands().OpenFile(args.at(1));
     }
     return app.exec();
 }

@@ -53,9 +53,10 @@ void BatchRun::SetState(int row, const QString& state) {
     }
 }
 
-void BatchRun::Run(WorkingDocument& doc, SearchDriver& driver, const ProgramPaths& paths,
+bool BatchRun::Run(WorkingDocument& doc, SearchDriver& driver, const ProgramPaths& paths,
                    RunControl& control) {
     m_running = true;
+    bool loaded = false;
     m_driver = &driver;
     m_control = &control;
     for (int i = 0; i < static_cast<int>(m_rows.size()) && m_running.load(); ++i) {
@@ -72,6 +73,7 @@ void BatchRun::Run(WorkingDocument& doc, SearchDriver& driver, const ProgramPath
             SetState(i, kStateFailed);
             continue;
         }
+        loaded = true;
         if (!driver.Search(doc, control) || !driver.ResultUsable()) {
             // Stopped before the search had a list to keep (a cancelled reduction, or an engine
             // stopped before it settled on any): the file keeps what it held, and the row stays
@@ -91,6 +93,7 @@ void BatchRun::Run(WorkingDocument& doc, SearchDriver& driver, const ProgramPath
     m_driver = nullptr;
     m_control = nullptr;
     m_running = false;
+    return loaded;
 }
 
 void BatchRun::Cancel() {

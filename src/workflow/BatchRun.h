@@ -44,9 +44,9 @@ public:
     // Removes the rows whose flag is set.
     void RemoveRows(const std::vector<bool>& selected);
 
-    // Runs every row whose state is empty, first to last, until Cancel. The document ends as the
-    // last loaded one.
-    void Run(WorkingDocument& doc, SearchDriver& driver, const ProgramPaths& paths,
+    // Runs every row whose state is empty, first to last, until Cancel. True when a document was
+    // loaded: the document is then the last one loaded; otherwise it is left as it was.
+    bool Run(WorkingDocument& doc, SearchDriver& driver, const ProgramPaths& paths,
              RunControl& control);
     // "実行中止": clears the running flag and stops the search in progress.
     void Cancel();

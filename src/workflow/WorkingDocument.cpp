@@ -67,13 +67,14 @@ void TakeArchivedVote(WorkingDocument& doc, const ProgramPaths& paths) {
 
 } // namespace
 
-QString WindowCaption(const WorkingDocument& doc) {
+QString WindowCaption(const WorkingDocument& doc, bool changed) {
+    const QString mark = changed ? QStringLiteral("*") : QString();
     QString caption = QStringLiteral(" Fernhollow  ") + Product();
-    if (!doc.FilePath.isEmpty()) {
-        caption +=
-            QStringLiteral(" - [") + QFileInfo(doc.FilePath).fileName() + QStringLiteral("]");
+    if (doc.FilePath.isEmpty()) {
+        return changed ? caption + QStringLiteral(" ") + mark : caption;
     }
-    return caption;
+    return caption + QStringLiteral(" - [") + QFileInfo(doc.FilePath).fileName() + mark +
+           QStringLiteral("]");
 }
 
 QString DefaultDocumentName(const WorkingDocument& doc) {

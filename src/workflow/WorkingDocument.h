@@ -42,8 +42,9 @@ struct WorkingDocumentTexts {
     static const QString kImported; // "口取り込みしました"
 };
 
-// " Fernhollow  Kestrel", followed by " - [<file name>]" when the document has a path.
-QString WindowCaption(const WorkingDocument& doc);
+// " Fernhollow  Kestrel", followed by " - [<file name>]" when the document has a path. Work not
+// saved yet (changed) shows "*" after the file name, or after the caption of a new document.
+QString WindowCaption(const WorkingDocument& doc, bool changed = false);
 // The default data-file name "KST-" + round as "000" + group + ".tpd".
 QString DefaultDocumentName(const WorkingDocument& doc);
 

@@ -28,13 +28,18 @@ void clsTMain::Reload(VoteReload mode) {
     if (!m_initialized) {
         return;
     }
+    LoadRecords(mode, false);
+    Announce();
+}
+
+void clsTMain::LoadRecords(VoteReload mode, bool keepUnstored) {
     const QString kumi = Kumi();
     ScheduleRecord schedule;
-    if (m_kaisaikai > 0) {
-        m_source->LoadSchedule(m_kaisaikai, kumi, schedule);
+    const bool scheduleFound =
+        m_kaisaikai > 0 && m_source->LoadSchedule(m_kaisaikai, kumi, schedule);
+    if (scheduleFound || !keepUnstored) {
+        SetHeldSchedule(schedule);
     }
-    m_schedule = schedule;
-    m_notHeld = m_schedule.State == HoldState::NotHeld;
     if (mode != VoteReload::Skip) {
         VoteRecord vote;
         const bool found = m_source->LoadVote(m_kaisaikai, kumi, vote);
@@ -43,29 +48,46 @@ void clsTMain::Reload(VoteReload mode) {
         }
     }
     ResultRecord result;
-    m_source->LoadResult(m_kaisaikai, kumi, result);
-    m_result = result;
+    if (m_source->LoadResult(m_kaisaikai, kumi, result) || !keepUnstored) {
+        m_result = result;
+    }
+}
+
+void clsTMain::SetHeldSchedule(const ScheduleRecord& schedule) {
+    m_schedule = schedule;
+    m_notHeld = m_schedule.State == HoldState::NotHeld;
+}
+
+void clsTMain::Announce() {
     if (m_change) {
-        m_change(m_kaisaikai, kumi);
+        m_change(m_kaisaikai, Kumi());
     }
 }
 
 void clsTMain::ApplyDownload(const DownloadOutcome& outcome) {
-    if (!outcome.Ok || outcome.Round != m_kaisaikai) {
+    if (!m_initialized || !outcome.Ok || outcome.Round != m_kaisaikai) {
         return;
     }
+    // The downloaded record is used as it came, also when it could not be stored (a read-only or
+    // full SysData): rereading the store would then find nothing. For the same reason the reload
+    // keeps held records of this round that the store does not have.
     switch (outcome.Kind) {
     case DownloadKind::Vote:
         m_vote = outcome.Vote;
-        Reload(VoteReload::KeepWhenMissing);
+        LoadRecords(VoteReload::KeepWhenMissing, true);
         break;
     case DownloadKind::Schedule:
+        LoadRecords(VoteReload::Skip, true);
+        SetHeldSchedule(outcome.Schedule);
+        break;
     case DownloadKind::Result:
-        Reload(VoteReload::Skip);
+        LoadRecords(VoteReload::Skip, true);
+        m_result = outcome.Result;
         break;
     case DownloadKind::TeamNames:
-        break;
+        return;
     }
+    Announce();
 }
 
 bool clsTMain::CheckScheduleFile() const {

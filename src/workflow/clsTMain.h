@@ -62,12 +62,19 @@ public:
     enum class VoteReload { Replace, KeepWhenMissing, Skip };
     void Reload(VoteReload mode = VoteReload::Replace);
 
-    // Takes a finished download of the current round and announces the change: a vote status
-    // is held as downloaded (interim figures are never stored), the other kinds are read back
-    // from their new stored file. A failed download or one of another round changes nothing.
+    // Takes a finished download of the current round and announces the change: the downloaded
+    // record is held as it came (interim vote figures are never stored, and a schedule or result
+    // that could not be stored is still used); the other records are reread as a reload after
+    // that kind of download does. A failed download or one of another round changes nothing.
     void ApplyDownload(const DownloadOutcome& outcome);
 
 private:
+    // Rereads the round's stored records; keepUnstored keeps a held schedule or result that the
+    // store does not have (after a download of the same round).
+    void LoadRecords(VoteReload mode, bool keepUnstored);
+    void SetHeldSchedule(const ScheduleRecord& schedule);
+    void Announce();
+
     std::shared_ptr<RoundRecordSource> m_source;
     ChangeHandler m_change;
     int32_t m_kaisaikai = 0;

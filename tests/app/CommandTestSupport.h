@@ -15,6 +15,8 @@ class QueuedDialogs : public FileDialogs {
 public:
     void Push(const QString& path) { m_answers.push_back(path); }
     void PushMany(const QStringList& paths) { m_many = paths; }
+    // Drops the answers no dialog took (a command that stopped before its dialog).
+    void Clear() { m_answers.clear(); }
 
     QString OpenFile(const QString& title, const QString&, const QString&,
                      const QString& name) override {

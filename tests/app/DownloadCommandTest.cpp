@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "AppTestSupport.h"
+#include "CommandTestSupport.h"
 #include "LoopbackServer.h"
 #include "MessageCollector.h"
 #include "app/MainWindow.h"
@@ -13,6 +14,8 @@
 
 namespace kestrel {
 namespace {
+
+using test::FindAction;
 
 constexpr int kRound = 1601;
 
@@ -145,6 +148,76 @@ TEST_F(DownloadCommandTest, UnknownTeamOfASchedulePageIsOfferedForAdding) {
     }
     EXPECT_EQ(offered, (QStringList{QStringLiteral("FC北摂"), unknown}));
     EXPECT_EQ(window->Document().Schedule.Slots[1].Team, QStringLiteral("FC北摂"));
+}
+
+// A schedule or result that cannot be stored (the store's folder cannot be made) is reported and
+// still used by the window.
+TEST_F(DownloadCommandTest, DownloadThatCannotBeStoredIsStillUsed) {
+    QByteArray result = NetPage("result_1601.html");
+    result.replace("第1602回", "第1601回");
+    server.SetPage("/result?holdCntId=1601", result);
+    const std::shared_ptr<UserPrompt> previous = CurrentUserPrompt();
+    SetUserPrompt(std::make_shared<FixedPrompt>(PromptAnswer::Yes));
+    for (const DownloadKind kind : {DownloadKind::Schedule, DownloadKind::Result}) {
+        const QString folder = kind == DownloadKind::Schedule ? QStringLiteral("totoGOAL3_Schedule")
+                                                              : QStringLiteral("totoGOAL3_Result");
+        SCOPED_TRACE(folder.toStdString());
+        // A plain file where the folder should be: nothing can be written below it.
+        ASSERT_TRUE(QDir(root.SysData() + "/" + folder).removeRecursively());
+        QFile blocker(root.SysData() + "/" + folder);
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        messages.Clear();
+        QTest::mouseClick(Button(kind), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Downloading(); }, 30000));
+        EXPECT_GE(messages.Count(), 1u); // the failed save
+        EXPECT_EQ(HeldRound(kind), kRound);
+        EXPECT_TRUE(Button(kind)->isEnabled()); // no stored file yet
+    }
+    EXPECT_EQ(window->Document().Schedule.Slots[1].Team, QStringLiteral("浦和"));
+    EXPECT_EQ(window->Document().Result.Slots[5].Team, QStringLiteral("セレッソ大阪"));
+    EXPECT_FALSE(window->Band()->SaleStart()->text().isEmpty());
+    SetUserPrompt(previous);
+}
+
+// A document that brings its own vote status keeps it through the reload after a schedule
+// download, and saving afterwards writes that vote status, not the round's.
+TEST_F(DownloadCommandTest, OpenedDocumentKeepsItsVoteStatusThroughADownload) {
+    WorkingDocument own;
+    SetKaisaikai(own, root.Paths(), 1555); // the demo round's figures stand in for interim ones
+    ASSERT_EQ(own.Record.Vote.Kaisaikai, 1555);
+    own.Record.Kaisaikai = kRound;
+    own.Record.Vote.Kaisaikai = kRound;
+    const QString path = root.Paths().UserData() + QStringLiteral("/own.tpd");
+    ASSERT_TRUE(FileSaveTPD(own, path, true));
+    const VoteRecord& vote = own.Record.Vote;
+
+    auto dialogs = std::make_shared<test::QueuedDialogs>();
+    window->Commands().SetDialogs(dialogs);
+    dialogs->Push(path);
+    FindAction(window->Menus()[0], {QStringLiteral("開く(&O)...")})->trigger();
+    ASSERT_EQ(window->Document().FilePath, path);
+    ASSERT_EQ(window->Document().Record.Vote.AsOf, vote.AsOf);
+
+    const std::shared_ptr<UserPrompt> previous = CurrentUserPrompt();
+    SetUserPrompt(std::make_shared<FixedPrompt>(PromptAnswer::Yes));
+    QTest::mouseClick(window->Band()->ScheduleButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Downloading(); }, 30000));
+    SetUserPrompt(previous);
+    ASSERT_EQ(window->Document().Schedule.Kaisaikai, kRound);
+    const auto sameVote = [&vote](const VoteRecord& held) {
+        return held.Kaisaikai == vote.Kaisaikai && held.AsOf == vote.AsOf &&
+               held.Slots[2].Votes[1].Count == vote.Slots[2].Votes[1].Count;
+    };
+    EXPECT_TRUE(sameVote(window->Document().Record.Vote));
+    EXPECT_TRUE(sameVote(window->Multi().Vote()));
+    EXPECT_TRUE(
+        window->Band()->Status()->text().contains(QStringLiteral("使用投票率：2025/05/17")));
+
+    FindAction(window->Menus()[0], {QStringLiteral("上書き保存(&S)")})->trigger();
+    WorkingDocument saved;
+    ASSERT_TRUE(FileLoadTPD(saved, root.Paths(), path, true, false));
+    EXPECT_TRUE(sameVote(saved.Record.Vote));
 }
 
 } // namespace

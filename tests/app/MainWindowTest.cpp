@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -10,6 +12,7 @@
 #include "AppTestSupport.h"
 #include "MessageCollector.h"
 #include "app/MainWindow.h"
+#include "documents/clsTClipboard.h"
 #include "workflow/KestrelIni.h"
 
 namespace kestrel {
@@ -22,6 +25,8 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void Open() {
         window = std::make_unique<MainWindow>(root.Paths(), std::make_shared<SystemClock>());
+        // Closing after a search asks to save the list: the tests answer No.
+        window->Commands().SetPrompt(std::make_shared<FixedPrompt>(PromptAnswer::No));
         window->show();
     }
     void TearDown() override {
@@ -197,6 +202,11 @@ TEST_F(MainWindowTest, FastSearchRunsWithTheSearchButtonDisabled) {
 TEST_F(MainWindowTest, TrialSearchPausesResumesStopsAndRefusesToClose) {
     Open();
     MarkAll();
+    // A list from before the search, which the count panel shows until the search starts.
+    QGuiApplication::clipboard()->setText(clsTClipboard::NumberedList({0, 1365, 4095}));
+    window->Commands().ImportFromClipboard();
+    ASSERT_EQ(window->CountPanel().Value(0, 0), 1);
+    messages.Clear();
     window->SettingsPage()->Methods()->button(2)->click();
     window->SettingsPage()->BeginCount()->setValue(400);
     window->SettingsPage()->EndTime()->setValue(60);
@@ -212,6 +222,16 @@ TEST_F(MainWindowTest, TrialSearchPausesResumesStopsAndRefusesToClose) {
     EXPECT_TRUE(window->Searching());
     QTest::mouseClick(window->SearchButton(), Qt::LeftButton);
     EXPECT_EQ(window->SearchButton()->text(), QStringLiteral("一時停止"));
+
+    // The count panel stays clear while the search runs, whichever tab is shown.
+    for (const int tab : {MainWindow::TabSingle, MainWindow::TabResult, MainWindow::TabMessage}) {
+        window->Tabs()->setCurrentIndex(tab);
+        for (int c = 0; c < kGoalClassCount; ++c) {
+            for (int t = 0; t < kSlotCount; ++t) {
+                EXPECT_EQ(window->CountPanel().Value(c, t), 0) << tab << " " << c << " " << t;
+            }
+        }
+    }
 
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <memory>
+
 #include "AppTestSupport.h"
+#include "MessageCollector.h"
 #include "app/StartupCheck.h"
+#include "app/StartupSequence.h"
+#include "store/TotoSettings.h"
 
 namespace kestrel {
 namespace {
@@ -35,6 +41,23 @@ TEST(StartupCheckTest, FirstMissingSystemFileNamesItsMessage) {
     root.Remove(QStringLiteral("TeamName1.dat"));
     EXPECT_EQ(StartupCheck(root.Paths()),
               QStringLiteral("データファイル(TeamName1.dat)が見つかりません"));
+}
+
+// The start-up reads totoSettings.ini once: a damaged file is reported once, and the window
+// still opens on the defaults.
+TEST(StartupCheckTest, DamagedOperatorSettingsAreReportedOnce) {
+    test::DemoRoot root;
+    QFile file(TotoSettings::FilePath(root.Paths()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("Version = one\r\n");
+    file.close();
+    test::CollectedMessages messages;
+    const std::unique_ptr<MainWindow> window =
+        OpenMainWindow(root.Paths(), std::make_shared<SystemClock>());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, QStringLiteral("totoSettings.iniファイルが破損しています。"));
 }
 
 } // namespace

@@ -105,5 +105,44 @@ TEST(clsTMainTest, VoteReloadModes) {
     }
 }
 
+// A download is held as it came, whether the store took it or not; the reload after it keeps what
+// the store does not have, a plain round change rereads the store.
+TEST(clsTMainTest, DownloadsAreHeldEvenWhenNotStored) {
+    auto source = std::make_shared<FakeRecords>();
+    clsTMain round(source);
+    round.Initialize();
+    round.SetKaisaikai(58);
+    VoteRecord own; // a document's own vote status
+    own.Kaisaikai = 58;
+    round.SetVote(own);
+    int announced = 0;
+    round.SetKaisaikaiChange([&](int32_t, const QString&) { ++announced; });
+
+    DownloadOutcome schedule;
+    schedule.Kind = DownloadKind::Schedule;
+    schedule.Round = 58;
+    schedule.Ok = true;
+    schedule.Schedule.Kaisaikai = 58;
+    DownloadOutcome result;
+    result.Kind = DownloadKind::Result;
+    result.Round = 58;
+    result.Ok = true;
+    result.Result.Kaisaikai = 58;
+    DownloadOutcome otherRound = result;
+    otherRound.Round = 59;
+
+    round.ApplyDownload(schedule);
+    round.ApplyDownload(result);
+    round.ApplyDownload(otherRound); // of another round: ignored
+    EXPECT_EQ(announced, 2);
+    EXPECT_EQ(round.Schedule().Kaisaikai, 58);
+    EXPECT_EQ(round.Result().Kaisaikai, 58);
+    EXPECT_EQ(round.Vote().Kaisaikai, 58);
+
+    round.SetKaisaikai(58);
+    EXPECT_EQ(round.Schedule().Kaisaikai, 0);
+    EXPECT_EQ(round.Result().Kaisaikai, 0);
+}
+
 } // namespace
 } // namespace kestrel

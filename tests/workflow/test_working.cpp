@@ -165,6 +165,7 @@ TEST_F(WorkingDocumentFileTest, SaveTakesThePathAndCaptionAndConditionFilesOnlyC
     ASSERT_TRUE(FileSaveTPD(doc, Path(QStringLiteral("KST-057.tpd")), true));
     EXPECT_EQ(doc.FilePath, Path(QStringLiteral("KST-057.tpd")));
     EXPECT_EQ(WindowCaption(doc), QStringLiteral(" Fernhollow  Kestrel - [KST-057.tpd]"));
+    EXPECT_EQ(WindowCaption(doc, true), QStringLiteral(" Fernhollow  Kestrel - [KST-057.tpd*]"));
 
     WorkingDocument other = ListDocument({7});
     other.Record.Kaisaikai = 3;

@@ -104,6 +104,8 @@ bool GrabBatch(MainWindow& window, const QString& out) {
         }
         paths << path;
     }
+    // The searched list is not kept: the batch replaces it without saving.
+    window.Commands().SetPrompt(std::make_shared<FixedPrompt>(PromptAnswer::No));
     BatchWindow* batch = window.ShowBatchWindow();
     batch->SetDialogs(std::make_shared<FixedDialogs>(paths));
     batch->AddFiles();
