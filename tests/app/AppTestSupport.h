@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "QtTestInGTest.h"
+
 #include "platform/ProgramPaths.h"
 
 namespace kestrel::test {
