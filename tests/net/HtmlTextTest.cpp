@@ -51,8 +51,8 @@ TEST(HtmlTextTest, ItemFields) {
     ASSERT_EQ(data.GetHtmlData(QStringLiteral("<TD  class=x>v</td><!-- note -->")), 4);
     const auto& items = data.Items();
     EXPECT_EQ(items[0].NameOrText, "TD");
-    EXPECT_EQ(items[0].TagWords, QStringList({"TD", "class=x"}));
-    EXPECT_EQ(items[0].WordCount, 1);
+    EXPECT_EQ(items[0].TagWords(), QStringList({"TD", "class=x"}));
+    EXPECT_EQ(items[0].WordCount(), 1);
     EXPECT_TRUE(items[0].IsTag);
     EXPECT_FALSE(items[0].IsEndTag);
     EXPECT_EQ(items[1].NameOrText, "v");
