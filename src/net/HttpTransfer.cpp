@@ -23,6 +23,8 @@ QNetworkRequest MakeRequest(const QString& url) {
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    // The decoded size of a compressed body is held to the program's own cap, chunk by chunk.
+    request.setDecompressedSafetyCheckThreshold(-1);
     return request;
 }
 
@@ -153,7 +155,7 @@ void HttpTransfer::OnReadyRead() {
 }
 
 // A server that answered with an error status still sent a page (its text is what the caller
-// looks at); any failure of the connection or the transfer itself loses the whole body, so a cut
+// looks at, and the status is reported); any failure of the connection or the transfer itself loses the whole body, so a cut
 // page is never taken for a complete one.
 bool HttpTransfer::AnsweredByServer() const {
     const QNetworkReply::NetworkError error = m_reply->error();
@@ -165,7 +167,10 @@ bool HttpTransfer::AnsweredByServer() const {
                              (error >= QNetworkReply::InternalServerError &&
                               error <= QNetworkReply::UnknownServerError) ||
                              error == QNetworkReply::ProtocolInvalidOperationError;
-    return statusError && m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    // A content error under a good status (a compressed body that does not decode) is a broken
+    // transfer, not an error page.
+    return statusError &&
+           m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400;
 }
 
 void HttpTransfer::OnFinished() {

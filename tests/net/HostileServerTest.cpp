@@ -97,6 +97,16 @@ TEST_F(HostileServerTest, CompressedBombStopsAtTheCap) {
     EXPECT_EQ(inet.GetHttpData(server.Url(QStringLiteral("/bomb")), bytes, QString()), 0);
     EXPECT_EQ(inet.LastFailure(), HttpFailure::TooLarge);
     EXPECT_EQ(inet.FailureReason(), QStringLiteral("原因：データが大きすぎます (1 MiB 超)"));
+
+    // A compressed body that does not decode is a broken transfer, never the part that did.
+    LoopbackServer::Route broken;
+    broken.body = qCompress(QByteArray(200 * 1024, 'x'), 9).mid(4);
+    broken.body[broken.body.size() / 2] = '\xff';
+    broken.body[broken.body.size() / 2 + 1] = '\xff';
+    broken.headers = "Content-Encoding: deflate\r\n";
+    server.SetRoute("/broken", broken);
+    EXPECT_EQ(inet.GetHttpData(server.Url(QStringLiteral("/broken")), bytes, QString()), 0);
+    EXPECT_EQ(inet.LastFailure(), HttpFailure::Connect);
 }
 
 // The stop flag ends a transfer that would otherwise wait for its receive time-out; the

@@ -34,6 +34,8 @@ public:
         Trickle,     // the body one byte every trickleMs
     };
     struct Route {
+        Route(Mode m = Mode::Page, int s = 200, QByteArray b = QByteArray(), bool length = true)
+            : mode(m), status(s), body(std::move(b)), withLength(length) {}
         Mode mode = Mode::Page;
         int status = 200;
         QByteArray body;
@@ -95,13 +97,20 @@ inline quint16 BoundPort(int fd) {
     return ntohs(a.sin_port);
 }
 
-// Waits, unless the server stops first; false when it stopped.
-inline bool Pause(const std::atomic<bool>& stop, int ms) {
+// True when the client has closed its side (or the connection broke).
+inline bool ClientGone(int fd) {
+    pollfd p{fd, POLLIN, 0};
+    char byte;
+    return poll(&p, 1, 0) > 0 && recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) <= 0;
+}
+
+// Waits, unless the server stops or the client goes away first; false then.
+inline bool Pause(const std::atomic<bool>& stop, int client, int ms) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!stop && std::chrono::steady_clock::now() < end) {
+    while (!stop && !ClientGone(client) && std::chrono::steady_clock::now() < end) {
         std::this_thread::sleep_for(std::chrono::milliseconds(std::min(ms, kPollMs)));
     }
-    return !stop;
+    return !stop && !ClientGone(client);
 }
 
 inline bool SendAll(int fd, const QByteArray& data) {
@@ -231,7 +240,7 @@ inline void LoopbackServer::Answer(int client, const Route& route) {
         }
         return;
     }
-    if (!loopback_detail::Pause(m_stop, route.delayMs)) {
+    if (!loopback_detail::Pause(m_stop, client, route.delayMs)) {
         return;
     }
     QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) +
@@ -253,7 +262,7 @@ inline void LoopbackServer::Answer(int client, const Route& route) {
         for (qsizetype i = 0; i < route.body.size() && std::chrono::steady_clock::now() < deadline;
              ++i) {
             if (!loopback_detail::SendAll(client, route.body.mid(i, 1)) ||
-                !loopback_detail::Pause(m_stop, route.trickleMs)) {
+                !loopback_detail::Pause(m_stop, client, route.trickleMs)) {
                 return;
             }
         }
