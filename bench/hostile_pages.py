@@ -39,6 +39,12 @@ def pages() -> dict:
                        "<td>VS</td><td>浦和レッズ</td>" * 9500 + TAIL).encode(),
         # an unclosed comment swallowing the rest of the page
         "open_comment": fill("-- x ", HEAD + "<!--", TAIL),
+        # the vote and result headers, then 66,000 cells of 80 full-width characters each that
+        # the match-row rules look at (198,000 items)
+        "vote_cells": (HEAD.replace("くじ情報", "投票状況") + "<p>(2026年05月16日（土） 13:50 時点)</p>"
+                       + ("<td>" + "１" * 80 + "</td>") * 66000 + TAIL).encode(),
+        "result_cells": (HEAD.replace("くじ情報", "くじ結果") + ("<td>" + "１" * 80 + "</td>") * 66000
+                         + TAIL).encode(),
         # full-width text that every date and number helper converts
         "full_width": fill("<td>０５／１６（土）１３：５０</td>"),
     }

@@ -18,8 +18,8 @@ struct PiecesCase {
 TEST(HtmlTextTest, BodyTextPieces) {
     const PiecesCase cases[] = {
         {"entities decode once each",
-         "<body><p>A&amp;B</p><p>&amp;lt;</p><p>&#169;&quot;</p></body>",
-         {"A&B", "&lt;", "(c)\""}},
+         "<body><p>A&amp;B</p><p>&amp;lt;</p><p>&#169;&quot;</p><p>&amp;#174;</p></body>",
+         {"A&B", "&lt;", "(c)\"", "(r)"}},
         {"BR joins and blanks go",
          "<body><td>12,345<br>(12.34 %)</td><td>x</td></body>",
          {"12,345(12.34%)", "x"}},
