@@ -155,8 +155,8 @@ void HttpTransfer::OnReadyRead() {
 }
 
 // A server that answered with an error status still sent a page (its text is what the caller
-// looks at, and the status is reported); any failure of the connection or the transfer itself loses the whole body, so a cut
-// page is never taken for a complete one.
+// looks at, and the status is reported); any failure of the connection or the transfer itself loses
+// the whole body, so a cut page is never taken for a complete one.
 bool HttpTransfer::AnsweredByServer() const {
     const QNetworkReply::NetworkError error = m_reply->error();
     if (error == QNetworkReply::NoError) {
@@ -217,8 +217,8 @@ void HttpTransfer::Fail(HttpFailure failure) {
         return;
     }
     m_failure = failure;
-    m_connectFailed =
-        !m_requestSent && (failure == HttpFailure::Connect || failure == HttpFailure::ConnectTimeout);
+    m_connectFailed = !m_requestSent &&
+                      (failure == HttpFailure::Connect || failure == HttpFailure::ConnectTimeout);
     m_succeeded = false;
     m_body = QByteArray();
     Finish();

@@ -36,8 +36,7 @@ std::optional<Money> CheckedSum(Money a, Money b) {
 
 // total = multi + single, none negative.
 bool ConsistentTriple(const std::array<Money, 3>& v) {
-    return v[0] >= Money() && v[1] >= Money() && v[2] >= Money() &&
-           CheckedSum(v[1], v[2]) == v[0];
+    return v[0] >= Money() && v[1] >= Money() && v[2] >= Money() && CheckedSum(v[1], v[2]) == v[0];
 }
 
 // amount = 100 yen x votes, without overflow.

@@ -113,7 +113,8 @@ QString clsWinInet::FailureReason(HttpFailure failure, int status, const HttpOpt
     case HttpFailure::HttpStatus:
         return QStringLiteral("原因：サーバーがエラーを返しました (%1)").arg(status);
     case HttpFailure::Deadline:
-        return QStringLiteral("原因：制限時間 (%1 秒) を過ぎました").arg(seconds(options.DeadlineMs));
+        return QStringLiteral("原因：制限時間 (%1 秒) を過ぎました")
+            .arg(seconds(options.DeadlineMs));
     case HttpFailure::ReceiveTimeout:
         return QStringLiteral("原因：サーバーが %1 秒以上応答しません")
             .arg(seconds(options.ReceiveTimeoutMs));

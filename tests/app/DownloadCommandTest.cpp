@@ -76,7 +76,8 @@ TEST_F(DownloadCommandTest, ButtonsDownloadOnAWorkerAndApplyTheRecord) {
          true, ""},
         {"result page missing", DownloadKind::Result, PromptAnswer::Yes,
          "totoGOAL3_Result/totogoal3_result_1601.xml", false,
-         "インターネットよりダウンロードに失敗しました。\r\n原因：サーバーがエラーを返しました (404)"},
+         "インターネットよりダウンロードに失敗しました。\r\n原因：サーバーがエラーを返しました "
+         "(404)"},
     };
     const std::shared_ptr<UserPrompt> previous = CurrentUserPrompt();
     for (const DownloadCase& c : cases) {
@@ -200,8 +201,8 @@ TEST_F(DownloadCommandTest, StopButtonAndClosingDuringADownload) {
 
 TEST_F(DownloadCommandTest, ProgressLinesAreAppended) {
     window->Band()->DownloadMessage()->setChecked(false);
-    server.SetPage("/schedule?holdCntId=1601", NetPage("schedule_1601.html") +
-                                                   QByteArray(64 * 1024, ' '));
+    server.SetPage("/schedule?holdCntId=1601",
+                   NetPage("schedule_1601.html") + QByteArray(64 * 1024, ' '));
     QTest::mouseClick(window->Band()->ScheduleButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!window->Downloading(), 30000);
     QTRY_VERIFY_WITH_TIMEOUT(

@@ -27,9 +27,9 @@ protected:
 // Called without its arguments, every command answers with its own usage line, whatever global
 // options stand before it.
 TEST_F(CliGlobalOptions, EveryCommandIsFoundBehindEveryOption) {
-    const char* const commands[] = {"version", "show",    "tousen",   "grade",
-                                    "search",  "batch",   "csv2tpd",  "tpd2csv",
-                                    "compress", "fetch",  "update-teams", "print"};
+    const char* const commands[] = {"version",  "show",  "tousen",       "grade",
+                                    "search",   "batch", "csv2tpd",      "tpd2csv",
+                                    "compress", "fetch", "update-teams", "print"};
     for (const QStringList& prefix : Prefixes()) {
         for (const char* name : commands) {
             const QString command = QString::fromLatin1(name);

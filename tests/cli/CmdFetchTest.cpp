@@ -4,6 +4,7 @@
 
 #include <QThread>
 #include <csignal>
+
 #include "store/TotoSettings.h"
 #include "LoopbackServer.h"
 
@@ -130,7 +131,8 @@ TEST_F(CmdFetchTest, InterruptStopsADownloadAndSavesNothing) {
         EXPECT_EQ(process.exitCode(), 130) << process.readAllStandardError().toStdString();
         EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
     }
-    EXPECT_FALSE(QFileInfo::exists(Root() + "/SysData/totoGOAL3_Schedule/totogoal3_schedule_1601.xml"));
+    EXPECT_FALSE(
+        QFileInfo::exists(Root() + "/SysData/totoGOAL3_Schedule/totogoal3_schedule_1601.xml"));
     EXPECT_EQ(ReadBytes(table), before);
 }
 

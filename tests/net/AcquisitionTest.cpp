@@ -139,10 +139,9 @@ TEST_F(AcquisitionTest, BadAnswersWriteNothing) {
          {Mode::Silent, 200, "", true},
          MessageIcon::Warning,
          "インターネットよりダウンロードに失敗しました。\r\n原因：サーバーが 2 秒以上応答しません"},
-        {"a body without end",
-         huge,
-         MessageIcon::Warning,
-         "インターネットよりダウンロードに失敗しました。\r\n原因：データが大きすぎます (16 MiB 超)"},
+        {"a body without end", huge, MessageIcon::Warning,
+         "インターネットよりダウンロードに失敗しました。\r\n原因：データが大きすぎます (16 MiB "
+         "超)"},
         {"not valid UTF-8",
          {Mode::Page, 200, page + "\xff\xfe", true},
          MessageIcon::Warning,
@@ -164,7 +163,8 @@ TEST_F(AcquisitionTest, BadAnswersWriteNothing) {
         {"error page",
          {Mode::Page, 500, "<body><p>Server Error</p></body>", true},
          MessageIcon::Warning,
-         "インターネットよりダウンロードに失敗しました。\r\n原因：サーバーがエラーを返しました (500)"},
+         "インターネットよりダウンロードに失敗しました。\r\n原因：サーバーがエラーを返しました "
+         "(500)"},
     };
     for (const BadAnswerCase& c : cases) {
         server.SetRoute("/schedule?holdCntId=1601", c.route);

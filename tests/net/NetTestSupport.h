@@ -11,12 +11,12 @@
 #include <memory>
 #include <vector>
 
+#include "LoopbackServer.h"
 #include "net/AcquisitionContext.h"
 #include "net/clsFernhollowDownload.h"
 #include "platform/Clock.h"
 #include "platform/ErrorReporter.h"
 #include "platform/UserPrompt.h"
-#include "LoopbackServer.h"
 
 namespace kestrel::test {
 

@@ -40,9 +40,9 @@ public:
         int status = 200;
         QByteArray body;
         bool withLength = true;
-        int delayMs = 0;      // silence before the status line
-        int trickleMs = 0;    // Trickle: the pause between two bytes of the body
-        QByteArray headers;   // further header lines, each ending in CR LF
+        int delayMs = 0;    // silence before the status line
+        int trickleMs = 0;  // Trickle: the pause between two bytes of the body
+        QByteArray headers; // further header lines, each ending in CR LF
     };
 
     LoopbackServer();
@@ -243,10 +243,9 @@ inline void LoopbackServer::Answer(int client, const Route& route) {
     if (!loopback_detail::Pause(m_stop, client, route.delayMs)) {
         return;
     }
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) +
-                      (route.status == 200 ? " OK" : " Error") +
-                      "\r\nContent-Type: text/html; charset=UTF-8\r\nConnection: close\r\n" +
-                      route.headers;
+    QByteArray head =
+        "HTTP/1.1 " + QByteArray::number(route.status) + (route.status == 200 ? " OK" : " Error") +
+        "\r\nContent-Type: text/html; charset=UTF-8\r\nConnection: close\r\n" + route.headers;
     if ((route.mode == Mode::Page || route.mode == Mode::Trickle) && route.withLength) {
         head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n";
     }
