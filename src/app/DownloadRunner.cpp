@@ -3,6 +3,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "net/clsFernhollowDownload.h"
+#include "platform/UserPrompt.h"
 
 namespace kestrel {
 
@@ -18,14 +19,42 @@ DownloadRunner::~DownloadRunner() {
     delete m_window;
 }
 
-// Each run gets its own progress lines and window, so earlier lines never show again.
+// Each run gets its own progress lines, window and stop flag, so earlier lines never show again
+// and a stop never reaches the next run.
 AcquisitionContext DownloadRunner::NewRun() {
     delete m_window;
     AcquisitionContext context = m_context;
     context.Progress = std::make_shared<WinInetProgress>();
+    m_stop = std::make_shared<std::atomic<bool>>(false);
+    context.Http.Cancel = m_stop;
     m_window = new DownloadProgressWindow(context.Progress, m_parentWindow.data());
+    m_window->SetStopAction([this] { Stop(); });
     m_window->show();
     return context;
+}
+
+void DownloadRunner::Stop() {
+    if (m_stop != nullptr && Running()) {
+        m_stop->store(true);
+    }
+}
+
+bool DownloadRunner::OfferStopAndClose() {
+    if (!Running()) {
+        // The worker has returned and its outcome is on the way: close right after it.
+        m_closeWhenDone = true;
+        return true;
+    }
+    const PromptAnswer answer = CurrentUserPrompt()->Ask(
+        QString::fromUtf16(WinInetProgress::kCaption),
+        QStringLiteral("ダウンロード中です。ダウンロードを中止して終了しますか？"),
+        PromptButtons::YesNo);
+    if (answer != PromptAnswer::Yes) {
+        return false;
+    }
+    m_closeWhenDone = true;
+    Stop();
+    return true;
 }
 
 bool DownloadRunner::Start(DownloadKind kind, int32_t round, const QString& group, bool ask) {
@@ -53,6 +82,10 @@ bool DownloadRunner::StartTeamNames(bool ask) {
 void DownloadRunner::OnFinished() {
     m_window->hide();
     emit Finished(m_watcher.result());
+    if (m_closeWhenDone && m_parentWindow != nullptr) {
+        m_closeWhenDone = false;
+        QMetaObject::invokeMethod(m_parentWindow.data(), &QWidget::close, Qt::QueuedConnection);
+    }
 }
 
 } // namespace kestrel

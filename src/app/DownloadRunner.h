@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <atomic>
+#include <memory>
 
 #include "app/DownloadProgressWindow.h"
 #include "net/AcquisitionContext.h"
@@ -30,6 +32,12 @@ public:
     // Starts the team-name table update; false when a download is already running.
     bool StartTeamNames(bool ask);
     bool Running() const { return m_watcher.isRunning(); }
+    // Stops the running download (the "中止" of the progress window): the transfer ends at once,
+    // nothing is saved and no failure is reported.
+    void Stop();
+    // Closing the window while a download runs: asks whether to stop it; on Yes stops it and
+    // closes the window once the worker has returned. False when the user keeps the download.
+    bool OfferStopAndClose();
     // Blocks until the worker has returned.
     void Wait() { m_watcher.waitForFinished(); }
 
@@ -47,6 +55,8 @@ private:
     QString m_makerFolder;
     QFutureWatcher<DownloadOutcome> m_watcher;
     DownloadProgressWindow* m_window = nullptr;
+    std::shared_ptr<std::atomic<bool>> m_stop;
+    bool m_closeWhenDone = false;
 };
 
 } // namespace kestrel

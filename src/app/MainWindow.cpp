@@ -33,7 +33,7 @@ const QString kNotYet = QStringLiteral("このページは準備中です。");
 
 // The installation's operator addresses; the progress lines are added per download.
 AcquisitionContext WindowAcquisition(const ProgramPaths& paths, const TotoSettings& settings) {
-    return AcquisitionContext{paths, settings, HttpOptions(), nullptr};
+    return AcquisitionContext::ForRun(paths, settings);
 }
 
 QGroupBox* Framed(const QString& title, QWidget* content) {
@@ -521,6 +521,12 @@ void MainWindow::ShowVersion() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_downloading) {
+        // Offers to stop the download; the window closes once the worker has returned.
+        m_download->OfferStopAndClose();
+        event->ignore();
+        return;
+    }
     if (!CloseCheck() || !m_commands->ConfirmDrop()) {
         event->ignore();
         return;

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/RoundRequest.h"
+#include "cli/StopWatcher.h"
 #include "store/clsXmlResult.h"
 #include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"
@@ -43,17 +44,27 @@ QString StoreText(const ProgramPaths& paths, const DownloadOutcome& out) {
 
 // kestrel-cli fetch schedule|vote|result ROUND [--group G]: the round's record from its stored
 // file, else downloaded from the operator's page (addresses from totoSettings.ini), printed as
-// its store writes it. A failure prints the window's message on stderr and exits 1.
+// its store writes it. A failure prints the window's message on stderr and exits 1; Ctrl+C or
+// SIGTERM stops the download and exits 130 without saving.
 int CmdFetch(const CommandContext& context) {
     RoundRequest request;
     if (!RoundRequest::Parse(context.args, 1, request)) {
         return UsageError(kUsage);
     }
-    const AcquisitionContext acquisition{context.paths, TotoSettings::Load(context.paths),
-                                         HttpOptions(), nullptr};
-    // As the window's download button: the stored file when there is one, else the page.
-    const DownloadOutcome out =
-        RoundDownload::Run(acquisition, KindOf(request.kind), request.round, request.group, false);
+    auto stop = std::make_shared<std::atomic<bool>>(false);
+    const AcquisitionContext acquisition =
+        AcquisitionContext::ForRun(context.paths, TotoSettings::Load(context.paths), stop);
+    // As the window's download button: the stored file when there is one, else the page. Ctrl+C
+    // or SIGTERM ends the transfer at once; nothing is saved.
+    DownloadOutcome out;
+    {
+        const StopWatcher watcher([stop] { stop->store(true); }, -1);
+        out = RoundDownload::Run(acquisition, KindOf(request.kind), request.round, request.group,
+                                 false);
+    }
+    if (StopWatcher::Interrupted()) {
+        return StopWatcher::kInterruptedStatus;
+    }
     if (!out.Ok) {
         return 1;
     }

@@ -60,11 +60,17 @@ void PrintHelp(FILE* out) {
     std::fputs(text.toUtf8().constData(), out);
 }
 
+// The global options that take a value (the next argument).
+bool TakesValue(const QString& option) {
+    return option == QLatin1String("--root") || option == QLatin1String("--seed") ||
+           option == QLatin1String("--threads");
+}
+
 // The command word: the first argument that is neither a global option nor its value.
 QString CommandWord(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QString word = QString::fromLocal8Bit(argv[i]);
-        if (word == QLatin1String("--root") || word == QLatin1String("--seed")) {
+        if (TakesValue(word)) {
             ++i;
         } else if (!word.startsWith(QLatin1String("--"))) {
             return word;
@@ -103,9 +109,7 @@ int main(int argc, char** argv) {
             PrintHelp(stdout);
             return 0;
         }
-        if ((option == QLatin1String("--root") || option == QLatin1String("--seed") ||
-             option == QLatin1String("--threads")) &&
-            args.isEmpty()) {
+        if (TakesValue(option) && args.isEmpty()) {
             PrintHelp(stderr);
             return 2;
         }

@@ -23,7 +23,7 @@ bool AcquisitionDialogs::AskDownload(const QString& kind) {
 }
 
 void AcquisitionDialogs::FalseDialog(int32_t round, const QString& kind, bool cancel,
-                                     bool unpublished) {
+                                     bool unpublished, const QString& reason) {
     if (cancel) {
         return;
     }
@@ -33,8 +33,11 @@ void AcquisitionDialogs::FalseDialog(int32_t round, const QString& kind, bool ca
                         QStringLiteral("は発表されていません。"));
         return;
     }
-    ShowMessage(MessageIcon::Warning, Title(kind),
-                QStringLiteral("インターネットよりダウンロードに失敗しました。"));
+    QString text = QStringLiteral("インターネットよりダウンロードに失敗しました。");
+    if (!reason.isEmpty()) {
+        text += QStringLiteral("\r\n") + reason;
+    }
+    ShowMessage(MessageIcon::Warning, Title(kind), text);
 }
 
 } // namespace kestrel

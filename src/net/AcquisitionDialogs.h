@@ -14,8 +14,10 @@ struct AcquisitionDialogs {
     // "インターネットより <kind> をダウンロードします。よろしいですか？"; true on Yes.
     static bool AskDownload(const QString& kind);
     // Why the last get gave no usable data: silent when the user declined, an information box
-    // when the page is not published, else the download failure warning.
-    static void FalseDialog(int32_t round, const QString& kind, bool cancel, bool unpublished);
+    // when the page is not published, else the download failure warning, with the reason as its
+    // second line when there is one.
+    static void FalseDialog(int32_t round, const QString& kind, bool cancel, bool unpublished,
+                            const QString& reason = QString());
     // A Yes/No question under the controller's title (" " + kind).
     static bool AskYes(const QString& kind, const QString& text);
 };

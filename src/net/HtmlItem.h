@@ -12,9 +12,14 @@ struct HtmlItem {
     bool IsEndTag = false; // the tag name started with "/"
     bool IsComment = false;
     bool InBody = false;
-    QString NameOrText;   // tag name, comment text, or the text itself
-    QStringList TagWords; // the words inside the angle brackets, name first
-    int WordCount = -1;   // upper index of the tag words (the number of attributes)
+    // Tag name, comment text, or the text itself (a text run shares the characters of Raw).
+    QString NameOrText;
+
+    // The words inside the angle brackets, name first (empty for comments and text runs). Made
+    // from Raw when asked for: no parser needs them, and a page can hold many tags.
+    QStringList TagWords() const;
+    // Upper index of the tag words (the number of attributes); -1 without words.
+    int WordCount() const { return static_cast<int>(TagWords().size()) - 1; }
 };
 
 } // namespace kestrel

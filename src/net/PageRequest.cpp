@@ -15,7 +15,9 @@ QString PageRequest::ProgressMessage(int32_t round, const QString& what) {
 QStringList PageRequest::Fetch(clsHtmlGet& get, const QString& url, const QString& message) {
     get.SetProgressDialogMessage(message);
     QStringList pieces;
-    if (get.GetHttp(url, QString(), clsWinInet::kCodeUtf8) > 0) {
+    // A page the server sent with an error status is no round page, whatever its text says.
+    if (get.GetHttp(url, QString(), clsWinInet::kCodeUtf8) > 0 &&
+        get.WinInet().LastFailure() != HttpFailure::HttpStatus) {
         get.GetTextData(pieces);
     }
     return pieces;

@@ -17,7 +17,8 @@ struct PageRequest {
     static QString RoundText(int32_t round);
     // "第" + round + what (as "回 開催情報取得中 (オフィシャル)").
     static QString ProgressMessage(int32_t round, const QString& what);
-    // Downloads the page (empty proxy, UTF-8) and returns its pieces; empty without data.
+    // Downloads the page (empty proxy, UTF-8) and returns its pieces; empty without data or when
+    // the server answered with an error status.
     static QStringList Fetch(clsHtmlGet& get, const QString& url, const QString& message);
     // The header a page carries: "totoGOAL3" + what, with a group "totoGOAL3-" + group + "組" +
     // what.

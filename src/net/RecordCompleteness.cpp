@@ -1,6 +1,7 @@
 #include "net/RecordCompleteness.h"
 
 #include <limits>
+#include <optional>
 
 #include "core/LotteryConstants.h"
 
@@ -23,9 +24,19 @@ bool AllSet(std::initializer_list<DateTime> dates) {
     return true;
 }
 
+// a + b, or nothing when the sum does not fit: a page's absurd figures must not wrap around to
+// a sum that looks right.
+std::optional<Money> CheckedSum(Money a, Money b) {
+    int64_t sum = 0;
+    if (__builtin_add_overflow(a.Raw(), b.Raw(), &sum)) {
+        return std::nullopt;
+    }
+    return Money::FromRaw(sum);
+}
+
 // total = multi + single, none negative.
 bool ConsistentTriple(const std::array<Money, 3>& v) {
-    return v[0] >= Money() && v[1] >= Money() && v[2] >= Money() && v[0] == v[1] + v[2];
+    return v[0] >= Money() && v[1] >= Money() && v[2] >= Money() && CheckedSum(v[1], v[2]) == v[0];
 }
 
 // amount = 100 yen x votes, without overflow.
@@ -41,14 +52,17 @@ bool VoteSlotComplete(const VoteSlot& slot) {
     if (!IsSet(slot.GameDate) || slot.Team.isEmpty()) {
         return false;
     }
-    Money sum;
+    std::optional<Money> sum = Money();
     for (const GoalVote& v : slot.Votes) {
         if (v.Count <= Money() || v.Rate <= Money()) {
             return false;
         }
-        sum += v.Rate;
+        sum = CheckedSum(*sum, v.Rate);
+        if (!sum) {
+            return false;
+        }
     }
-    return sum == Money::FromInt(100);
+    return *sum == Money::FromInt(100);
 }
 
 } // namespace

@@ -28,7 +28,7 @@ public:
     void SetProgressClose(bool value) { m_parser.SetProgressClose(value); }
 
     void FalseDialog(int32_t round) {
-        AcquisitionDialogs::FalseDialog(round, Kind(), m_cancel, m_unpublished);
+        AcquisitionDialogs::FalseDialog(round, Kind(), m_cancel, m_unpublished, m_failReason);
     }
     bool Cancel() const { return Ready(u"Cancel") && m_cancel; }
     bool Unpublished() const { return Ready(u"Unpublished") && m_unpublished; }
@@ -69,6 +69,7 @@ protected:
             return false;
         }
         m_cancel = m_unpublished = m_fromFile = false;
+        m_failReason.clear();
         Record record;
         if (round >= 1) {
             if ((flags & AcquisitionDialogs::kLoadFile) != 0 &&
@@ -106,18 +107,32 @@ private:
         if (Fetch(round, group, parsed, savable) && parsed.Kaisaikai == round) {
             record = parsed;
             const QString path = m_store.GetFileName(round, group);
-            if (savable && RecordCompleteness::IsComplete(record) && !QFileInfo::exists(path)) {
+            if (savable && RecordCompleteness::IsComplete(record) && !QFileInfo::exists(path) &&
+                !Stopped()) {
                 m_store.SetCurrentRecord(record);
                 m_store.XmlSave(path);
             }
         }
         m_unpublished = m_parser.Unpublished();
+        // A download stopped by the user is a declined one: nothing saved, nothing to explain.
+        const clsWinInet& inet = m_parser.HtmlGet().WinInet();
+        if (inet.LastFailure() == HttpFailure::Cancelled) {
+            m_cancel = true;
+        }
+        m_failReason = inet.FailureReason();
+    }
+
+    // The run was stopped after the page arrived: it is used, but not written.
+    bool Stopped() {
+        const HttpOptions& options = m_parser.HtmlGet().WinInet().Options();
+        return options.Cancel != nullptr && options.Cancel->load();
     }
 
     const char16_t* m_kind;
     bool m_initialized = false;
     bool m_cancel = false;
     bool m_unpublished = false;
+    QString m_failReason; // second line of the failure message of the last download
     ErrorReporter m_error;
 };
 

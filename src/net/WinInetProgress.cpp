@@ -48,6 +48,21 @@ QStringList WinInetProgress::Lines() const {
     return m_lines;
 }
 
+WinInetProgress::Delta WinInetProgress::Since(qsizetype& seenLines, qsizetype& seenLast) const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    Delta delta;
+    if (seenLines > m_lines.size()) {
+        seenLines = seenLast = 0;
+    }
+    if (seenLines > 0) {
+        delta.tail = m_lines.at(seenLines - 1).mid(seenLast);
+    }
+    delta.lines = m_lines.mid(seenLines);
+    seenLines = m_lines.size();
+    seenLast = m_lines.isEmpty() ? 0 : m_lines.last().size();
+    return delta;
+}
+
 void WinInetProgress::SetListener(Listener listener) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_listener = std::move(listener);

@@ -25,6 +25,14 @@ public:
 
     bool IsOpen() const;
     QStringList Lines() const;
+    // What was written since a reader saw seenLines lines, the last of them seenLast characters
+    // long: the rest of that last line (tail) and the lines after it. Both counts move on to the
+    // present, so a view appends only what is new instead of redrawing every line.
+    struct Delta {
+        QString tail;
+        QStringList lines;
+    };
+    Delta Since(qsizetype& seenLines, qsizetype& seenLast) const;
     void SetListener(Listener listener);
 
 private:

@@ -1,5 +1,9 @@
 #include "net/clsFernhollowDownload.h"
 
+#include <QFile>
+#include <map>
+#include <mutex>
+
 #include "platform/ErrorReporter.h"
 #include "platform/TextFile.h"
 #include "platform/UserPrompt.h"
@@ -13,6 +17,23 @@ const char16_t* const kTitle = u" Fernhollow";
 const char16_t* const kTableName = u"海外チーム名";
 const QString kVersionFile = QStringLiteral("version.dat");
 const QString kTableFile = QStringLiteral("TeamName2.dat");
+const QString kBackupSuffix = QStringLiteral(".bak");
+
+// The version lists fetched in this run, by download folder.
+struct VersionLists {
+    std::mutex mutex;
+    std::map<QString, clsIniFile> byFolder;
+};
+
+VersionLists& FetchedLists() {
+    static VersionLists lists;
+    return lists;
+}
+
+bool IsEditionKey(const QString& key) {
+    return key.compare(QLatin1String("Version"), Qt::CaseInsensitive) == 0 ||
+           key.compare(QLatin1String("Revision"), Qt::CaseInsensitive) == 0;
+}
 
 } // namespace
 
@@ -45,20 +66,41 @@ QString clsFernhollowDownload::Fetch(const QString& fileName, const QString& mes
 }
 
 bool clsFernhollowDownload::CheckResponse(const QString& text) {
-    if (text.isEmpty()) {
-        DownloadFailure(QStringLiteral("原因：サイトが見つかりません"));
+    if (m_inet.LastFailure() == HttpFailure::Cancelled) {
         return false;
     }
     if (text.contains(QLatin1String("The requested URL was not found on this server"))) {
         DownloadFailure(QStringLiteral("原因：アドレスが見つかりません"));
         return false;
     }
+    // A server error, a time-out or a body above the cap says so; silence is a missing site.
+    const QString reason = m_inet.FailureReason();
+    if (!reason.isEmpty()) {
+        DownloadFailure(reason);
+        return false;
+    }
+    if (text.isEmpty()) {
+        DownloadFailure(QStringLiteral("原因：サイトが見つかりません"));
+        return false;
+    }
     return true;
 }
 
+void clsFernhollowDownload::ForgetVersionLists() {
+    VersionLists& lists = FetchedLists();
+    std::lock_guard lock(lists.mutex);
+    lists.byFolder.clear();
+}
+
 bool clsFernhollowDownload::LoadVersionList() {
-    if (m_versionsLoaded) {
-        return true;
+    VersionLists& lists = FetchedLists();
+    {
+        std::lock_guard lock(lists.mutex);
+        const auto found = lists.byFolder.find(m_folder);
+        if (found != lists.byFolder.end()) {
+            m_versions = found->second;
+            return true;
+        }
     }
     const QString text =
         Fetch(kVersionFile, QStringLiteral("ファイルバージョン取得中 (Fernhollow)"));
@@ -70,13 +112,28 @@ bool clsFernhollowDownload::LoadVersionList() {
         return false;
     }
     m_versions.LoadText(text);
-    m_versionsLoaded = true;
+    std::lock_guard lock(lists.mutex);
+    lists.byFolder[m_folder] = m_versions;
     return true;
 }
 
-bool clsFernhollowDownload::UpdateTable() {
+bool clsFernhollowDownload::IsTeamTable(const QString& text, int edition) {
+    clsIniFile table;
+    table.LoadText(text);
+    if (EditionNumber(clsTotoData::TableVersion(table)) != edition) {
+        return false;
+    }
+    for (const clsIniFile::Entry& entry : table.Entries()) {
+        if (!IsEditionKey(entry.key)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool clsFernhollowDownload::UpdateTable(int edition) {
     const QString text = Fetch(kTableFile, QStringLiteral("海外チーム名取得中 (Fernhollow)"));
-    if (text.isEmpty()) {
+    if (text.isEmpty() && m_inet.LastFailure() == HttpFailure::None) {
         DownloadFailure(QStringLiteral("原因：") + kTableFile +
                         QStringLiteral(" の取得に失敗しました"));
         return false;
@@ -84,18 +141,40 @@ bool clsFernhollowDownload::UpdateTable() {
     if (!CheckResponse(text)) {
         return false;
     }
-    if (!text.contains(QLatin1String("[End]"))) {
+    // Anything but the announced edition of a team table (a stray page that happens to hold
+    // "[End]", a table of another edition, one without teams) would leave every later update
+    // without a local edition.
+    if (!text.contains(QLatin1String("[End]")) || !IsTeamTable(text, edition)) {
         DownloadFailure(QStringLiteral("原因：") + kTableFile + QStringLiteral(" が異常です"));
         return false;
     }
-    const QString path = m_paths.SysDataFile(kTableFile);
-    if (!TextFile::Write(path, text)) {
-        ErrorReporter(QStringLiteral("clsFernhollowDownload"))
-            .Report(QStringLiteral("DownloadTeamName2"),
-                    QStringLiteral("ファイルの保存に失敗しました。\r\n") + path);
+    if (!ReplaceLocalTable(text)) {
         return false;
     }
     Inform(QStringLiteral("海外チーム名を最新版に更新しました。"));
+    return true;
+}
+
+// Keeps the table in use as "TeamName2.dat.bak", then writes the new one atomically.
+bool clsFernhollowDownload::ReplaceLocalTable(const QString& text) {
+    const HttpOptions& options = m_inet.Options();
+    if (options.Cancel != nullptr && options.Cancel->load()) {
+        return false;
+    }
+    const QString path = m_paths.SysDataFile(kTableFile);
+    const QString backup = path + kBackupSuffix;
+    bool saved = true;
+    if (QFile::exists(path)) {
+        QFile::remove(backup);
+        saved = QFile::copy(path, backup);
+    }
+    const QString failedPath = saved ? path : backup;
+    if (!saved || !TextFile::Write(path, text)) {
+        ErrorReporter(QStringLiteral("clsFernhollowDownload"))
+            .Report(QStringLiteral("DownloadTeamName2"),
+                    QStringLiteral("ファイルの保存に失敗しました。\r\n") + failedPath);
+        return false;
+    }
     return true;
 }
 
@@ -129,7 +208,7 @@ bool clsFernhollowDownload::DownloadTeamName2(bool ask) {
         Inform(QStringLiteral("海外チーム名の情報は最新です。"));
         return true;
     }
-    return UpdateTable();
+    return UpdateTable(published);
 }
 
 } // namespace kestrel

@@ -1,5 +1,7 @@
 #include "net/clsHtmlGet.h"
 
+#include <algorithm>
+
 #include "net/clsHtmlData.h"
 #include "platform/TextFile.h"
 
@@ -7,11 +9,15 @@ namespace kestrel {
 
 namespace {
 
-QString WithoutBlanks(QString text) {
-    text.remove(QLatin1Char(' '));
-    text.remove(QChar(0x3000));
-    text.remove(QLatin1Char('\t'));
-    return text;
+bool IsBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QChar(0x3000) || c == QLatin1Char('\t');
+}
+
+// Leaves a text without blanks untouched, so a text run keeps sharing its item's raw text.
+void RemoveBlanks(QString& text) {
+    if (std::any_of(text.cbegin(), text.cend(), IsBlank)) {
+        text.removeIf(IsBlank);
+    }
 }
 
 } // namespace
@@ -31,9 +37,9 @@ int clsHtmlGet::SetPageText(const QString& text) {
     m_text = text;
     clsHtmlData data;
     data.GetHtmlData(text);
-    m_items = data.Items();
+    m_items = data.TakeItems();
     for (HtmlItem& item : m_items) {
-        item.NameOrText = WithoutBlanks(item.NameOrText);
+        RemoveBlanks(item.NameOrText);
     }
     return Count();
 }

@@ -52,6 +52,13 @@ private:
         if (match == 0) {
             return i + 1;
         }
+        // A page holds one row per match. More rows are as unexpected as a fourth match, and
+        // must not make thousands of team look-ups (each unknown name is a warning box).
+        if (++m_rows > kMatches) {
+            m_unexpected = true;
+            m_stop = true;
+            return i + 1;
+        }
         ReadMatch(match, i);
         return i + 7;
     }
@@ -81,6 +88,7 @@ private:
     clsTotoData& m_teams;
     int32_t m_round;
     int m_year;
+    int m_rows = 0;
 };
 
 } // namespace

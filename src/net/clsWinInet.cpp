@@ -54,6 +54,8 @@ bool clsWinInet::RunOnce(const QString& url, const QString& proxy, QByteArray& b
         loop.exec();
         succeeded = transfer.Succeeded();
         connectFailed = transfer.ConnectFailed();
+        m_lastFailure = transfer.Failure();
+        m_lastStatus = transfer.Status();
         body = transfer.TakeBody();
     }));
     thread->start();
@@ -63,6 +65,8 @@ bool clsWinInet::RunOnce(const QString& url, const QString& proxy, QByteArray& b
 
 qint64 clsWinInet::GetHttpData(const QString& url, QByteArray& bytes, const QString& proxy) {
     bytes.clear();
+    m_lastFailure = HttpFailure::None;
+    m_lastStatus = 0;
     if (url.isEmpty()) {
         return 0;
     }
@@ -79,7 +83,7 @@ qint64 clsWinInet::GetHttpData(const QString& url, QByteArray& bytes, const QStr
     for (int attempt = 0; attempt <= std::max(0, m_options.ConnectRetries); ++attempt) {
         bool connectFailed = false;
         succeeded = RunOnce(url, proxy, bytes, connectFailed);
-        if (succeeded || !connectFailed) {
+        if (succeeded || !connectFailed || Cancelled()) {
             break;
         }
     }
@@ -93,6 +97,33 @@ qint64 clsWinInet::GetHttpData(const QString& url, QByteArray& bytes, const QStr
         CloseProgressWindow();
     }
     return bytes.size();
+}
+
+bool clsWinInet::Cancelled() const {
+    return m_options.Cancel != nullptr && m_options.Cancel->load();
+}
+
+QString clsWinInet::FailureReason() const {
+    return FailureReason(m_lastFailure, m_lastStatus, m_options);
+}
+
+QString clsWinInet::FailureReason(HttpFailure failure, int status, const HttpOptions& options) {
+    const auto seconds = [](int ms) { return QString::number((ms + 999) / 1000); };
+    switch (failure) {
+    case HttpFailure::HttpStatus:
+        return QStringLiteral("原因：サーバーがエラーを返しました (%1)").arg(status);
+    case HttpFailure::Deadline:
+        return QStringLiteral("原因：制限時間 (%1 秒) を過ぎました")
+            .arg(seconds(options.DeadlineMs));
+    case HttpFailure::ReceiveTimeout:
+        return QStringLiteral("原因：サーバーが %1 秒以上応答しません")
+            .arg(seconds(options.ReceiveTimeoutMs));
+    case HttpFailure::TooLarge:
+        return QStringLiteral("原因：データが大きすぎます (%1 MiB 超)")
+            .arg(options.MaxResponseBytes / (1024 * 1024));
+    default:
+        return QString();
+    }
 }
 
 QString clsWinInet::GetHttpDataString(const QString& url, const QString& proxy, int codeNumber) {

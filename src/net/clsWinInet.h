@@ -55,15 +55,29 @@ public:
     // empty). A failed connection or transfer, a time-out and a body above the size cap all
     // give 0; a page the server sent with an error status is returned as sent.
     qint64 GetHttpData(const QString& url, QByteArray& bytes, const QString& proxy);
+    // Why the last request gave no usable page (None after a good page), and the HTTP status of
+    // its answer (0 when none arrived). A page sent with an error status is returned as sent and
+    // reported here as HttpStatus.
+    HttpFailure LastFailure() const { return m_lastFailure; }
+    int LastStatus() const { return m_lastStatus; }
+    // The second line of a download failure message for the last request ("原因：..."), or empty
+    // when the request did not fail in a way worth naming.
+    QString FailureReason() const;
+    // The same for a given failure and status, with the time limits of the options.
+    static QString FailureReason(HttpFailure failure, int status, const HttpOptions& options);
+
     // The body decoded by code number 0 (Shift_JIS, code page 932) or 8 (UTF-8); empty when no
     // bytes arrived or they are not valid in that encoding.
     QString GetHttpDataString(const QString& url, const QString& proxy, int codeNumber);
 
 private:
     bool RunOnce(const QString& url, const QString& proxy, QByteArray& body, bool& connectFailed);
+    bool Cancelled() const;
     void CloseProgressWindow();
 
     HttpOptions m_options;
+    HttpFailure m_lastFailure = HttpFailure::None;
+    int m_lastStatus = 0;
     bool m_progressOpen = true;
     bool m_progressClose = true;
     QString m_progressMessage;

@@ -47,6 +47,22 @@ const UrlItem kUrlItems[] = {
      &TotoSettings::totoOfficialMiniTotoBUrl},
 };
 
+const QString kDeadlineKey = QStringLiteral("totoDownloadDeadline");
+
+void ReadDeadline(const clsIniFile& ini, TotoSettings& s) {
+    if (!ini.Exists(kDeadlineKey)) {
+        return;
+    }
+    bool ok = false;
+    const int seconds = ini.GetValue(kDeadlineKey).toInt(&ok);
+    if (!ok || seconds < TotoSettings::kMinDownloadDeadline ||
+        seconds > TotoSettings::kMaxDownloadDeadline) {
+        ShowCorrupt();
+        return;
+    }
+    s.totoDownloadDeadline = seconds;
+}
+
 } // namespace
 
 TotoSettings TotoSettings::Defaults(const QString& operatorHost) {
@@ -103,9 +119,12 @@ TotoSettings TotoSettings::Load(const ProgramPaths& paths, const QString& operat
             s.*item.member = ini.GetValue(key);
         }
     }
+    ReadDeadline(ini, s);
     if (s.Version < kCurrentVersion) {
         defaults.Save(path);
-        return defaults;
+        TotoSettings rewritten = defaults;
+        rewritten.totoDownloadDeadline = s.totoDownloadDeadline;
+        return rewritten;
     }
     return s;
 }

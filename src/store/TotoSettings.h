@@ -14,6 +14,10 @@ struct TotoSettings {
     // The lottery operator's web shop.
     static constexpr const char* kDefaultOperatorHost = "https://store.toto-dream.com";
     static constexpr int kCurrentVersion = 1;
+    // "totoDownloadDeadline": seconds one page may take from the request to its last byte.
+    static constexpr int kDefaultDownloadDeadline = 120;
+    static constexpr int kMinDownloadDeadline = 1;
+    static constexpr int kMaxDownloadDeadline = 3600;
 
     int Version = kCurrentVersion;
     QString totoOfficialScheduleUrl;
@@ -24,6 +28,9 @@ struct TotoSettings {
     QString totoOfficialTotoGoal2Url;
     QString totoOfficialMiniTotoAUrl;
     QString totoOfficialMiniTotoBUrl;
+    // Optional key, not written by the program; a value that is not a whole number within
+    // kMinDownloadDeadline..kMaxDownloadDeadline is reported and the default is used.
+    int totoDownloadDeadline = kDefaultDownloadDeadline;
 
     static TotoSettings
     Defaults(const QString& operatorHost = QString::fromLatin1(kDefaultOperatorHost));

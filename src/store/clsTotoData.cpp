@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <limits>
 
 namespace kestrel {
 
@@ -98,7 +99,10 @@ int clsTotoData::EditionNumber(const QString& text) {
     bool minorOk = false;
     const int major = text.left(dot).trimmed().toInt(&majorOk);
     const int minor = text.mid(dot + 1).trimmed().toInt(&minorOk);
-    if (!majorOk || !minorOk || major < 0 || minor < 0 || major > 1000000) {
+    // An edition whose number does not fit is as unreadable as one without a number.
+    constexpr int kMaxMajor = 1000000;
+    if (!majorOk || !minorOk || major < 0 || minor < 0 || major > kMaxMajor ||
+        minor > std::numeric_limits<int>::max() - major * 1000) {
         return 0;
     }
     return major * 1000 + minor;

@@ -79,7 +79,8 @@ TEST_F(DownloadCommandTest, ButtonsDownloadOnAWorkerAndApplyTheRecord) {
          true, ""},
         {"result page missing", DownloadKind::Result, PromptAnswer::Yes,
          "totoGOAL3_Result/totogoal3_result_1601.xml", false,
-         "インターネットよりダウンロードに失敗しました。"},
+         "インターネットよりダウンロードに失敗しました。\r\n原因：サーバーがエラーを返しました "
+         "(404)"},
     };
     const std::shared_ptr<UserPrompt> previous = CurrentUserPrompt();
     for (const DownloadCase& c : cases) {
@@ -218,6 +219,74 @@ TEST_F(DownloadCommandTest, OpenedDocumentKeepsItsVoteStatusThroughADownload) {
     WorkingDocument saved;
     ASSERT_TRUE(FileLoadTPD(saved, root.Paths(), path, true, false));
     EXPECT_TRUE(sameVote(saved.Record.Vote));
+}
+
+// "中止" in the progress window stops a download the server holds open: nothing is saved and no
+// failure is reported. Closing the main window during a download asks whether to stop it, and
+// on Yes the window closes once the worker has returned. The progress lines arrive appended.
+TEST_F(DownloadCommandTest, StopButtonAndClosingDuringADownload) {
+    window->Band()->DownloadMessage()->setChecked(false);
+    test::LoopbackServer::Route silent;
+    silent.mode = test::LoopbackServer::Mode::Silent;
+    server.SetRoute("/schedule?holdCntId=1601", silent);
+    const QString file = root.SysData() + "/totoGOAL3_Schedule/totogoal3_schedule_1601.xml";
+    const auto startHeld = [&] {
+        const int requests = server.RequestCount();
+        QTest::mouseClick(window->Band()->ScheduleButton(), Qt::LeftButton);
+        ASSERT_TRUE(window->Downloading());
+        QTRY_VERIFY_WITH_TIMEOUT(server.RequestCount() > requests, 10000);
+    };
+
+    startHeld();
+    QPushButton* stop = window->Downloads().ProgressWindow()->StopButton();
+    EXPECT_EQ(stop->text(), QStringLiteral("中止"));
+    QTest::mouseClick(stop, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Downloading(), 5000);
+    EXPECT_FALSE(QFileInfo::exists(file));
+    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_TRUE(window->isVisible());
+
+    const std::shared_ptr<UserPrompt> previous = CurrentUserPrompt();
+    for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+        SCOPED_TRACE(answer == PromptAnswer::Yes ? "stop and close" : "keep downloading");
+        auto prompt = std::make_shared<FixedPrompt>(answer);
+        SetUserPrompt(prompt);
+        if (!window->Downloading()) {
+            startHeld();
+        }
+        EXPECT_FALSE(window->close());
+        EXPECT_EQ(prompt->AskCount(), 1);
+        EXPECT_EQ(prompt->LastText(),
+                  QStringLiteral("ダウンロード中です。ダウンロードを中止して終了しますか？"));
+        if (answer == PromptAnswer::No) {
+            QTest::qWait(300);
+            EXPECT_TRUE(window->Downloading());
+            EXPECT_TRUE(window->isVisible());
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 5000);
+            EXPECT_FALSE(window->Downloading());
+        }
+    }
+    SetUserPrompt(previous);
+    EXPECT_FALSE(QFileInfo::exists(file));
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(DownloadCommandTest, ProgressLinesAreAppended) {
+    window->Band()->DownloadMessage()->setChecked(false);
+    server.SetPage("/schedule?holdCntId=1601",
+                   NetPage("schedule_1601.html") + QByteArray(64 * 1024, ' '));
+    QTest::mouseClick(window->Band()->ScheduleButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Downloading(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        window->Downloads().ProgressWindow()->Text().endsWith(QStringLiteral("[コネクション終了]")),
+        5000);
+    const QStringList lines = window->Downloads().ProgressWindow()->Text().split('\n');
+    ASSERT_EQ(lines.size(), 5) << lines.join('|').toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral(" 第1601回 開催情報取得中 (オフィシャル)"));
+    EXPECT_EQ(lines[1], QStringLiteral(" [コネクション開始]"));
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral(" 受信中 ..."))) << lines[3].toStdString();
+    EXPECT_GE(lines[3].count(QLatin1Char('.')), 64);
 }
 
 } // namespace

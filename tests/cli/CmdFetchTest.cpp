@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "CliTestSupport.h"
+
+#include <QThread>
+#include <csignal>
+
 #include "store/TotoSettings.h"
 #include "LoopbackServer.h"
 
@@ -96,6 +100,40 @@ TEST_F(CmdFetchTest, FetchAndUpdateTeams) {
         }
     }
     EXPECT_FALSE(QFileInfo::exists(Root() + "/SysData/totoGOAL3_Result/totogoal3_result_1601.xml"));
+}
+
+// A server that accepts and never answers would hold fetch and update-teams for the receive
+// time-out; the first Ctrl+C or SIGTERM stops them at once with status 130, saving nothing.
+TEST_F(CmdFetchTest, InterruptStopsADownloadAndSavesNothing) {
+    LoopbackServer::Route silent;
+    silent.mode = LoopbackServer::Mode::Silent;
+    server.SetRoute("/schedule?holdCntId=1601", silent);
+    server.SetRoute("/download/2021/version.dat", silent);
+    const QString table = Root() + "/SysData/TeamName2.dat";
+    const QByteArray before = ReadBytes(table);
+    const std::pair<QStringList, int> calls[] = {
+        {{"fetch", "schedule", "1601"}, SIGINT},
+        {{"update-teams", "--url", server.Url(QStringLiteral("/download/2021/"))}, SIGTERM},
+    };
+    for (const auto& [args, signal] : calls) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const int requests = server.RequestCount();
+        QProcess process;
+        process.start(CliPath(), QStringList{"--root", Root()} + args);
+        ASSERT_TRUE(process.waitForStarted(10000));
+        for (int i = 0; i < 500 && server.RequestCount() == requests; ++i) {
+            QThread::msleep(20);
+        }
+        ASSERT_GT(server.RequestCount(), requests);
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 130) << process.readAllStandardError().toStdString();
+        EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+    }
+    EXPECT_FALSE(
+        QFileInfo::exists(Root() + "/SysData/totoGOAL3_Schedule/totogoal3_schedule_1601.xml"));
+    EXPECT_EQ(ReadBytes(table), before);
 }
 
 } // namespace

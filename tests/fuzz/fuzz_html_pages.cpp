@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "core/LotteryConstants.h"
+#include "net/HttpOptions.h"
 #include "net/clsHtmlGet.h"
 #include "net/clsHtmlResult.h"
 #include "net/clsHtmlSchedule.h"
@@ -72,7 +73,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size > 256 * 1024) {
+    // Pages up to the download cap, as the client hands them over.
+    if (size > static_cast<size_t>(HttpOptions::kMaxResponseBytes)) {
         return 0;
     }
     const QString text =

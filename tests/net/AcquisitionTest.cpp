@@ -135,8 +135,13 @@ TEST_F(AcquisitionTest, BadAnswersWriteNothing) {
          {Mode::CloseAtOnce, 200, "", true},
          MessageIcon::Warning,
          kFailure},
-        {"never answers", {Mode::Silent, 200, "", true}, MessageIcon::Warning, kFailure},
-        {"a body without end", huge, MessageIcon::Warning, kFailure},
+        {"never answers",
+         {Mode::Silent, 200, "", true},
+         MessageIcon::Warning,
+         "インターネットよりダウンロードに失敗しました。\r\n原因：サーバーが 2 秒以上応答しません"},
+        {"a body without end", huge, MessageIcon::Warning,
+         "インターネットよりダウンロードに失敗しました。\r\n原因：データが大きすぎます (16 MiB "
+         "超)"},
         {"not valid UTF-8",
          {Mode::Page, 200, page + "\xff\xfe", true},
          MessageIcon::Warning,
@@ -157,8 +162,9 @@ TEST_F(AcquisitionTest, BadAnswersWriteNothing) {
          "第1601回 開催情報は発表されていません。"},
         {"error page",
          {Mode::Page, 500, "<body><p>Server Error</p></body>", true},
-         MessageIcon::Information,
-         "第1601回 開催情報は発表されていません。"},
+         MessageIcon::Warning,
+         "インターネットよりダウンロードに失敗しました。\r\n原因：サーバーがエラーを返しました "
+         "(500)"},
     };
     for (const BadAnswerCase& c : cases) {
         server.SetRoute("/schedule?holdCntId=1601", c.route);

@@ -47,6 +47,20 @@ TEST_F(FernhollowDownloadTest, EditionsAndAnswers) {
         {"table without end mark", list("1.1"), "Version = 1\r\nRevision = 0\r\n",
          Sjis(QStringLiteral("Version = 1\r\nRevision = 1\r\n")), 200, false, MessageIcon::Warning,
          failed + QStringLiteral("原因：TeamName2.dat が異常です"), false},
+        {"a stray page with an end mark", list("1.1"), "Version = 1\r\nRevision = 0\r\n",
+         "hello [End]", 200, false, MessageIcon::Warning,
+         failed + QStringLiteral("原因：TeamName2.dat が異常です"), false},
+        {"table of another edition", list("1.1"), "Version = 1\r\nRevision = 0\r\n",
+         Sjis(
+             QStringLiteral("Version = 1\r\nRevision = 2\r\n札幌 = コンサドーレ札幌\r\n[End]\r\n")),
+         200, false, MessageIcon::Warning,
+         failed + QStringLiteral("原因：TeamName2.dat が異常です"), false},
+        {"table without teams", list("1.1"), "Version = 1\r\nRevision = 0\r\n",
+         "Version = 1\r\nRevision = 1\r\n[End]\r\n", 200, false, MessageIcon::Warning,
+         failed + QStringLiteral("原因：TeamName2.dat が異常です"), false},
+        {"table behind a server error", list("1.1"), "Version = 1\r\nRevision = 0\r\n", table, 503,
+         false, MessageIcon::Warning,
+         failed + QStringLiteral("原因：サーバーがエラーを返しました (503)"), false},
         {"table not found", list("1.1"), "Version = 1\r\nRevision = 0\r\n",
          "<p>The requested URL was not found on this server.</p>", 404, false, MessageIcon::Warning,
          failed + QStringLiteral("原因：アドレスが見つかりません"), false},
@@ -71,6 +85,7 @@ TEST_F(FernhollowDownloadTest, EditionsAndAnswers) {
         ASSERT_TRUE(TextFile::Write(local, localText));
         server.SetPage("/download/2021/version.dat", c.versionList);
         server.SetPage("/download/2021/TeamName2.dat", c.published, c.tableStatus);
+        clsFernhollowDownload::ForgetVersionLists();
         log->messages.clear();
         clsFernhollowDownload download(ProgramPaths(Root()), server.Url("/download/2021/"));
         EXPECT_EQ(download.DownloadTeamName2(false), c.result) << c.name;
@@ -99,6 +114,38 @@ TEST_F(FernhollowDownloadTest, QuestionAndVersionListFetchedOnce) {
     EXPECT_EQ(clsFernhollowDownload::EditionNumber(QStringLiteral("1.23")), 1023);
     EXPECT_EQ(clsFernhollowDownload::EditionNumber(QStringLiteral("1.")), 0);
     EXPECT_EQ(clsFernhollowDownload::EditionNumber(QStringLiteral("12")), 0);
+    EXPECT_EQ(clsFernhollowDownload::EditionNumber(QStringLiteral("1000.2147483647")), 0);
+    EXPECT_EQ(clsFernhollowDownload::EditionNumber(QStringLiteral("0.2147483647")), 2147483647);
+}
+
+// The version list is fetched once per run, whichever object asks; an update keeps the table it
+// replaces as TeamName2.dat.bak.
+TEST_F(FernhollowDownloadTest, OneVersionListPerRunAndABackupOfTheOldTable) {
+    const QString local = SysData() + QStringLiteral("/TeamName2.dat");
+    const QString old = QStringLiteral("Version = 1\r\nRevision = 0\r\n草津 = ザスパ草津\r\n");
+    ASSERT_TRUE(TextFile::Write(local, old));
+    const QString table =
+        QStringLiteral("Version = 1\r\nRevision = 1\r\n札幌 = コンサドーレ札幌\r\n[End]\r\n");
+    server.SetPage("/download/2021/version.dat", "TeamName2.dat = 1.1\r\n[VersionEnd]\r\n");
+    server.SetPage("/download/2021/TeamName2.dat", Sjis(table));
+
+    EXPECT_TRUE(clsFernhollowDownload(ProgramPaths(Root()), server.Url("/download/2021/"))
+                    .DownloadTeamName2(false));
+    EXPECT_TRUE(clsFernhollowDownload(ProgramPaths(Root()), server.Url("/download/2021/"))
+                    .DownloadTeamName2(false));
+    int versionRequests = 0;
+    for (const QByteArray& head : server.Requests()) {
+        versionRequests += head.startsWith("GET /download/2021/version.dat ") ? 1 : 0;
+    }
+    EXPECT_EQ(versionRequests, 1);
+    QString now;
+    QString backup;
+    ASSERT_TRUE(TextFile::Read(local, now));
+    ASSERT_TRUE(TextFile::Read(local + QStringLiteral(".bak"), backup));
+    EXPECT_EQ(now, table);
+    EXPECT_EQ(backup, old);
+    ASSERT_EQ(log->messages.size(), 2u);
+    EXPECT_EQ(log->messages[1].text, "海外チーム名の情報は最新です。");
 }
 
 } // namespace

@@ -18,8 +18,8 @@ struct PiecesCase {
 TEST(HtmlTextTest, BodyTextPieces) {
     const PiecesCase cases[] = {
         {"entities decode once each",
-         "<body><p>A&amp;B</p><p>&amp;lt;</p><p>&#169;&quot;</p></body>",
-         {"A&B", "&lt;", "(c)\""}},
+         "<body><p>A&amp;B</p><p>&amp;lt;</p><p>&#169;&quot;</p><p>&amp;#174;</p></body>",
+         {"A&B", "&lt;", "(c)\"", "(r)"}},
         {"BR joins and blanks go",
          "<body><td>12,345<br>(12.34 %)</td><td>x</td></body>",
          {"12,345(12.34%)", "x"}},
@@ -51,8 +51,8 @@ TEST(HtmlTextTest, ItemFields) {
     ASSERT_EQ(data.GetHtmlData(QStringLiteral("<TD  class=x>v</td><!-- note -->")), 4);
     const auto& items = data.Items();
     EXPECT_EQ(items[0].NameOrText, "TD");
-    EXPECT_EQ(items[0].TagWords, QStringList({"TD", "class=x"}));
-    EXPECT_EQ(items[0].WordCount, 1);
+    EXPECT_EQ(items[0].TagWords(), QStringList({"TD", "class=x"}));
+    EXPECT_EQ(items[0].WordCount(), 1);
     EXPECT_TRUE(items[0].IsTag);
     EXPECT_FALSE(items[0].IsEndTag);
     EXPECT_EQ(items[1].NameOrText, "v");

@@ -11,11 +11,12 @@
 #include <memory>
 #include <vector>
 
+#include "LoopbackServer.h"
 #include "net/AcquisitionContext.h"
+#include "net/clsFernhollowDownload.h"
 #include "platform/Clock.h"
 #include "platform/ErrorReporter.h"
 #include "platform/UserPrompt.h"
-#include "LoopbackServer.h"
 
 namespace kestrel::test {
 
@@ -56,6 +57,8 @@ protected:
             QFile::copy(QStringLiteral(KESTREL_SOURCE_DIR "/data/SysData/") + name,
                         SysData() + QLatin1Char('/') + name);
         }
+        // Every test starts as a fresh run of the program.
+        clsFernhollowDownload::ForgetVersionLists();
         log = std::make_shared<MessageLog>();
         SetMessageSink(log);
         Answer(PromptAnswer::Yes);

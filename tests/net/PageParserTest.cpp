@@ -144,6 +144,22 @@ TEST_F(PageParserTest, SchedulePage) {
     }
 }
 
+// A page that repeats match rows (here thousands of rows with unknown teams) ends at the fourth
+// row with one error report, after at most the six team warnings of three rows.
+TEST_F(PageParserTest, RepeatedMatchRowsEndTheParse) {
+    QByteArray page = "<body><h2>第1601回 totoGOAL3くじ情報</h2><table>";
+    for (int i = 0; i < 5000; ++i) {
+        page += "<tr><td>1</td><td>05/16</td><td>14:00</td><td>S</td><td>未登録A</td><td>VS</td>"
+                "<td>未登録B</td></tr>";
+    }
+    page += "</table></body>";
+    clsHtmlSchedule parser(ProgramPaths(Root()), TotoSettings::Defaults());
+    EXPECT_FALSE(parser.ParsePieces(Pieces(page), 1601, QString()));
+    EXPECT_EQ(log->messages.size(), 7u);
+    EXPECT_TRUE(
+        log->Texts().contains(QStringLiteral("インデックスが有効範囲にありません。 ( 9 )")));
+}
+
 struct VoteCase {
     const char* name;
     QByteArray page;

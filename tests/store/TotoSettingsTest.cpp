@@ -113,6 +113,34 @@ TEST_F(TotoSettingsLoad, UnreadableVersionOrFileIsReportedAsBroken) {
     EXPECT_EQ(ReadBytes(Path()), broken);
 }
 
+// The page deadline is an optional key in seconds; a value outside 1..3600 or not a number is
+// reported once and the default of 120 s stands. The program never writes the key.
+TEST_F(TotoSettingsLoad, DownloadDeadlineIsRangeChecked) {
+    struct Case {
+        const char* line;
+        int seconds;
+        bool reported;
+    };
+    const Case cases[] = {
+        {"", 120, false},
+        {"totoDownloadDeadline = 30\r\n", 30, false},
+        {"TOTODOWNLOADDEADLINE = 3600\r\n", 3600, false},
+        {"totoDownloadDeadline = 0\r\n", 120, true},
+        {"totoDownloadDeadline = 3601\r\n", 120, true},
+        {"totoDownloadDeadline = 99999999999\r\n", 120, true},
+        {"totoDownloadDeadline = soon\r\n", 120, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        capture.Clear();
+        Write(QStringLiteral("Version = 1\r\n") + QString::fromLatin1(c.line));
+        const TotoSettings s = TotoSettings::Load(root.Paths(), kHost);
+        EXPECT_EQ(s.totoDownloadDeadline, c.seconds);
+        EXPECT_EQ(capture.Messages().size(), c.reported ? 1u : 0u);
+        EXPECT_FALSE(s.ToText().contains(QStringLiteral("totoDownloadDeadline")));
+    }
+}
+
 TEST(TotoSettingsShipped, SysDataFileIsTheDefaultLayoutForTheOperatorHost) {
     const ProgramPaths paths(QStringLiteral(KESTREL_SOURCE_DIR "/data"));
     const QByteArray shipped = ReadBytes(TotoSettings::FilePath(paths));

@@ -1,7 +1,8 @@
 #pragma once
 
 // A small HTTP/1.1 server on 127.0.0.1 (a free port) for the network tests: each path answers as
-// its route says (a page, an error page, silence, a huge body, a closed connection). It runs on
+// its route says (a page, an error page, silence, a huge body, a closed connection, a late
+// answer, a body that trickles in byte by byte). It runs on
 // a thread of its own, one connection at a time, and stops when destroyed.
 
 #include <QByteArray>
@@ -18,6 +19,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace kestrel::test {
@@ -29,12 +31,18 @@ public:
         Silent,      // accepts and never answers
         CloseAtOnce, // accepts and closes without a byte
         Endless,     // a body without length that goes on until the client gives up
+        Trickle,     // the body one byte every trickleMs
     };
     struct Route {
+        Route(Mode m = Mode::Page, int s = 200, QByteArray b = QByteArray(), bool length = true)
+            : mode(m), status(s), body(std::move(b)), withLength(length) {}
         Mode mode = Mode::Page;
         int status = 200;
         QByteArray body;
         bool withLength = true;
+        int delayMs = 0;    // silence before the status line
+        int trickleMs = 0;  // Trickle: the pause between two bytes of the body
+        QByteArray headers; // further header lines, each ending in CR LF
     };
 
     LoopbackServer();
@@ -87,6 +95,22 @@ inline quint16 BoundPort(int fd) {
     socklen_t len = sizeof(a);
     getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
     return ntohs(a.sin_port);
+}
+
+// True when the client has closed its side (or the connection broke).
+inline bool ClientGone(int fd) {
+    pollfd p{fd, POLLIN, 0};
+    char byte;
+    return poll(&p, 1, 0) > 0 && recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) <= 0;
+}
+
+// Waits, unless the server stops or the client goes away first; false then.
+inline bool Pause(const std::atomic<bool>& stop, int client, int ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!stop && !ClientGone(client) && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(ms, kPollMs)));
+    }
+    return !stop && !ClientGone(client);
 }
 
 inline bool SendAll(int fd, const QByteArray& data) {
@@ -216,10 +240,13 @@ inline void LoopbackServer::Answer(int client, const Route& route) {
         }
         return;
     }
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) +
-                      (route.status == 200 ? " OK" : " Error") +
-                      "\r\nContent-Type: text/html; charset=UTF-8\r\nConnection: close\r\n";
-    if (route.mode == Mode::Page && route.withLength) {
+    if (!loopback_detail::Pause(m_stop, client, route.delayMs)) {
+        return;
+    }
+    QByteArray head =
+        "HTTP/1.1 " + QByteArray::number(route.status) + (route.status == 200 ? " OK" : " Error") +
+        "\r\nContent-Type: text/html; charset=UTF-8\r\nConnection: close\r\n" + route.headers;
+    if ((route.mode == Mode::Page || route.mode == Mode::Trickle) && route.withLength) {
         head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n";
     }
     head += "\r\n";
@@ -228,6 +255,16 @@ inline void LoopbackServer::Answer(int client, const Route& route) {
     }
     if (route.mode == Mode::Page) {
         loopback_detail::SendAll(client, route.body);
+        return;
+    }
+    if (route.mode == Mode::Trickle) {
+        for (qsizetype i = 0; i < route.body.size() && std::chrono::steady_clock::now() < deadline;
+             ++i) {
+            if (!loopback_detail::SendAll(client, route.body.mid(i, 1)) ||
+                !loopback_detail::Pause(m_stop, client, route.trickleMs)) {
+                return;
+            }
+        }
         return;
     }
     const QByteArray block(64 * 1024, 'x');
