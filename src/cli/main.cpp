@@ -46,6 +46,7 @@ const CommandEntry kCommands[] = {
      "ev LIST.csv --vote VOTE.xml [--odds ODDS.csv] [--per-single] | ev IN.tpd [--odds ODDS.csv] "
      "[--per-single]",
      CmdEv},
+    {"watch", "watch vote ROUND [--every MIN] [--until-close] [--group G]", CmdWatch},
 };
 
 // Messages the window would show in a box go to stderr with their title.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 namespace kestrel {
@@ -15,6 +16,8 @@ struct HttpOptions {
     int SendTimeoutMs = 0;
     int ConnectRetries = 0;
     qint64 MaxResponseBytes = kMaxResponseBytes;
+    // The user agent sent; empty sends the program's usual one.
+    QString UserAgent;
 };
 
 } // namespace kestrel

@@ -16,7 +16,9 @@ const char* const kUserAgent = "Fernhollow WinInet";
 
 QNetworkRequest MakeRequest(const QString& url, const HttpOptions& options) {
     QNetworkRequest request{QUrl(url)};
-    request.setHeader(QNetworkRequest::UserAgentHeader, QString::fromLatin1(kUserAgent));
+    request.setHeader(QNetworkRequest::UserAgentHeader, options.UserAgent.isEmpty()
+                                                            ? QString::fromLatin1(kUserAgent)
+                                                            : options.UserAgent);
     request.setRawHeader("Accept-Language", "ja-JP");
     // Always ask the server again, never a cache.
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
