@@ -34,11 +34,13 @@ public:
         std::function<bool()> showAllResults; // "常に全ての結果を表示する"
     };
     // Sort keys of "シングル並べ替え(S)".
-    enum class SortKind { Money, Ninki, Mark, Grade };
+    enum class SortKind { Money, Ninki, Mark, Grade, Expected };
 
     DocumentCommands(WorkingDocument& doc, ProgramPaths paths, clsTCount& count, QWidget* window);
 
     void SetHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+    // Called after every refresh of the list panels.
+    void SetRefreshedHook(std::function<void()> hook) { m_refreshed = std::move(hook); }
     void SetDialogs(std::shared_ptr<FileDialogs> dialogs) { m_dialogs = std::move(dialogs); }
     void SetPrompt(std::shared_ptr<UserPrompt> prompt) { m_prompt = std::move(prompt); }
 
@@ -98,6 +100,7 @@ private:
     clsTCount& m_count;
     QWidget* m_window;
     Hooks m_hooks;
+    std::function<void()> m_refreshed;
     std::shared_ptr<FileDialogs> m_dialogs;
     std::shared_ptr<UserPrompt> m_prompt;
     SingleListPage m_page;

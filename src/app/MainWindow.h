@@ -13,6 +13,7 @@
 
 #include "app/DocumentCommands.h"
 #include "app/DownloadRunner.h"
+#include "app/ExpectationCommands.h"
 #include "app/PdfPathChooser.h"
 #include "app/RoundBand.h"
 #include "app/SearchRunner.h"
@@ -78,6 +79,7 @@ public:
     const std::vector<QMenu*>& Menus() const { return m_menus; }
     QAction* PercentAction() const { return m_percentAction; }
     DocumentCommands& Commands() { return *m_commands; }
+    ExpectationCommands& Expectation() { return *m_expectation; }
     // Shows the batch-run window (created on first use).
     BatchWindow* ShowBatchWindow();
     QAction* PrintAction() const { return m_printAction; }
@@ -148,6 +150,7 @@ private:
     DownloadRunner* m_download;
     bool m_downloading = false;
     DocumentCommands* m_commands;
+    ExpectationCommands* m_expectation = nullptr;
     BatchWindow* m_batchWindow = nullptr;
     bool m_searching = false;
     bool m_paused = false;
