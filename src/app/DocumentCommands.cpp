@@ -99,6 +99,8 @@ void DocumentCommands::AddSortEntries(QMenu* menu) {
     menu->addSeparator();
     connect(menu->addAction(QStringLiteral("当せん数")), &QAction::triggered, this,
             [this] { Sort(SortKind::Grade, 0); });
+    connect(menu->addAction(QStringLiteral("期待値")), &QAction::triggered, this,
+            [this] { Sort(SortKind::Expected, 0); });
     menu->addSeparator();
     m_ascending = menu->addAction(QStringLiteral("昇順で並べ替える"));
     m_ascending->setCheckable(true);
@@ -168,7 +170,7 @@ void DocumentCommands::SetEnabled(bool enabled) {
 
 void DocumentCommands::Refresh() {
     m_page.SetList(&m_doc.Record.Singles);
-    m_page.SetVote(m_doc.Record.Vote);
+    m_page.SetVote(m_doc.Record.Vote, m_doc.Record.Odds, m_doc.TicketPrice);
     if (m_resultsStale) {
         const bool showAll = m_hooks.showAllResults && m_hooks.showAllResults();
         m_result.SetResultData(m_doc.Record.Kaisaikai, m_doc.Record.Kumi, m_doc.Result, showAll);
@@ -184,6 +186,9 @@ void DocumentCommands::Refresh() {
     }
     if (m_resultPanel != nullptr) {
         m_resultPanel->Refresh();
+    }
+    if (m_refreshed) {
+        m_refreshed();
     }
 }
 
@@ -517,6 +522,9 @@ void DocumentCommands::Sort(SortKind kind, int k) {
         // By the grades as the panel shows them: what the player revealed or marked stays.
         m_result.SetSingle(list);
         m_result.GradeSort(list, ascending);
+    } else if (kind == SortKind::Expected) {
+        Refresh();
+        clsTSingleSort::ExpectedSort(list, m_page.Summary().Expectation(), ascending);
     } else {
         clsTSingleSort sort;
         sort.SetVote(m_doc.Record.Vote);

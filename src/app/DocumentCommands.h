@@ -39,11 +39,13 @@ public:
     // The question before a command drops changed work.
     static const QString kSaveChangesAsk; // "変更を保存しますか？"
     // Sort keys of "シングル並べ替え(S)".
-    enum class SortKind { Money, Ninki, Mark, Grade };
+    enum class SortKind { Money, Ninki, Mark, Grade, Expected };
 
     DocumentCommands(WorkingDocument& doc, ProgramPaths paths, clsTCount& count, QWidget* window);
 
     void SetHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+    // Called after every refresh of the list panels.
+    void SetRefreshedHook(std::function<void()> hook) { m_refreshed = std::move(hook); }
     void SetDialogs(std::shared_ptr<FileDialogs> dialogs) { m_dialogs = std::move(dialogs); }
     void SetPrompt(std::shared_ptr<UserPrompt> prompt) { m_prompt = std::move(prompt); }
 
@@ -113,6 +115,7 @@ private:
     clsTCount& m_count;
     QWidget* m_window;
     Hooks m_hooks;
+    std::function<void()> m_refreshed;
     std::shared_ptr<FileDialogs> m_dialogs;
     std::shared_ptr<UserPrompt> m_prompt;
     SingleListPage m_page;

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "app/BatchWindow.h"
@@ -65,6 +66,12 @@ MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, TotoSet
                           [this] { return m_band->ResultAll()->isChecked(); },
                           [this] { return HasUnsavedWork(); }, [this] { MarkEdited(); },
                           [this] { MarkClean(); }});
+    m_expectation = new ExpectationCommands(
+        m_doc, m_meisai, m_paths, WindowAcquisition(m_paths, m_settings), m_clock,
+        [this](QDialog& d) { return RunModal(d); }, this);
+    m_commands->SetRefreshedHook([this] { m_expectation->Refresh(); });
+    connect(m_expectation, &ExpectationCommands::WatchLine, this,
+            [this](const QString& line) { statusBar()->showMessage(line); });
     BuildMenus();
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -141,6 +148,7 @@ void MainWindow::BuildMenus() {
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール"));
     connect(tools->addAction(QStringLiteral("連続実行")), &QAction::triggered, this,
             &MainWindow::ShowBatchWindow);
+    m_expectation->AddToolEntries(tools);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     m_manualAction = help->addAction(QStringLiteral("オンラインマニュアル(&O)"));

@@ -13,6 +13,7 @@
 
 #include "app/DocumentCommands.h"
 #include "app/DownloadRunner.h"
+#include "app/ExpectationCommands.h"
 #include "app/PdfPathChooser.h"
 #include "app/RoundBand.h"
 #include "app/SearchRunner.h"
@@ -88,6 +89,7 @@ public:
     const std::vector<QMenu*>& Menus() const { return m_menus; }
     QAction* PercentAction() const { return m_percentAction; }
     DocumentCommands& Commands() { return *m_commands; }
+    ExpectationCommands& Expectation() { return *m_expectation; }
     // Shows the batch-run window (created on first use); while a batch runs it only comes to the
     // front.
     BatchWindow* ShowBatchWindow();
@@ -176,6 +178,7 @@ private:
     DownloadRunner* m_download;
     bool m_downloading = false;
     DocumentCommands* m_commands;
+    ExpectationCommands* m_expectation = nullptr;
     BatchWindow* m_batchWindow = nullptr;
     bool m_searching = false;
     bool m_batching = false;

@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/StopWatcher.h"
+#include "store/ExpectationSettings.h"
 #include "workflow/SearchDriver.h"
 #include "workflow/WorkingDocument.h"
 
@@ -68,6 +69,7 @@ int CmdSearch(const CommandContext& context) {
     if (!FileLoadTPD(doc, context.paths, QFileInfo(args.in).absoluteFilePath(), true, true)) {
         return 1;
     }
+    doc.TicketPrice = ExpectationSettings::Load(context.paths).TicketPrice;
     SearchDriver driver;
     RunControl control;
     RunSearch(driver, doc, control, args.stopAfter);

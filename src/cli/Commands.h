@@ -35,6 +35,8 @@ int CmdCompress(const CommandContext& context);
 int CmdFetch(const CommandContext& context);
 int CmdUpdateTeams(const CommandContext& context);
 int CmdPrint(const CommandContext& context);
+int CmdEv(const CommandContext& context);
+int CmdWatch(const CommandContext& context);
 
 // Helpers shared by the commands.
 void PrintOut(const QString& text); // stdout, UTF-8, as given

@@ -42,6 +42,11 @@ const CommandEntry kCommands[] = {
      "print IN.tpd --pdf OUT.pdf [--test] [--landscape] [--left MM] [--top MM] [--round N] "
      "[--round-marks] [--match-card] [--page-text] [--file-text] [--send-all] [--pages A-B]",
      CmdPrint},
+    {"ev",
+     "ev LIST.csv --vote VOTE.xml [--odds ODDS.csv] [--per-single] | ev IN.tpd [--odds ODDS.csv] "
+     "[--per-single]",
+     CmdEv},
+    {"watch", "watch vote ROUND [--every MIN] [--until-close] [--group G]", CmdWatch},
 };
 
 // Messages the window would show in a box go to stderr with their title.

@@ -35,6 +35,8 @@ QString CaptionOf(int row) {
         return QStringLiteral("1-2等確率");
     case 14:
         return QStringLiteral("1-3等確率");
+    case 15:
+        return QStringLiteral("期待値");
     default:
         return QString();
     }
@@ -82,6 +84,11 @@ void clsTMeisai::SetTousen(std::span<const int32_t> lngTousen) {
             m_percent[k - 1] = Money::FromDouble(p);
         }
     }
+    Redraw();
+}
+
+void clsTMeisai::SetExpected(std::optional<double> returnPercent) {
+    m_expected = returnPercent;
     Redraw();
 }
 
@@ -137,6 +144,9 @@ QString clsTMeisai::ValueText(int row) const {
     }
     if (row >= kFirstPercentRow && row < kFirstPercentRow + 5) {
         return blank + (m_valid ? PercentText(m_percent[row - kFirstPercentRow]) : kInvalidPercent);
+    }
+    if (row == kExpectedRow) {
+        return blank + (m_expected ? PercentText(Money::FromDouble(*m_expected)) : kInvalidPercent);
     }
     return QString();
 }

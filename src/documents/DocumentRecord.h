@@ -2,9 +2,11 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/MarkTable.h"
+#include "core/PlayerOdds.h"
 #include "core/VoteRecord.h"
 #include "core/clsTProbability.h"
 #include "engines/EngineSettings.h"
@@ -32,6 +34,8 @@ struct DocumentRecord {
     // The reduction report: the message-log lines, each followed by CR LF ("<SakugenMessage>").
     QString SakugenMessage;
     VoteRecord Vote; // the vote status the document was made with ("<投票状況>")
+    // The player's odds ("<予想確率>"); none in older files, and then the vote rates serve.
+    std::optional<PlayerOdds> Odds;
 
     int32_t SingleCount() const { return static_cast<int32_t>(Singles.size()); }
 };

@@ -168,4 +168,29 @@ bool TpdConditionCodec::ToTensho(QStringView text, TenshoGrid& grid, TpdParseErr
     return true;
 }
 
+QString TpdConditionCodec::HaitouEv(const HaitouEvCondition& condition) {
+    return TpdValueCodec::Bool(condition.Flag) + kFieldSeparator +
+           TpdValueCodec::MoneyList(std::span<const Money>(&condition.MinPercent, 1));
+}
+
+bool TpdConditionCodec::ToHaitouEv(QStringView text, HaitouEvCondition& condition,
+                                   TpdParseError& error) {
+    const std::vector<QStringView> fields = TpdValueCodec::Split(text, kFieldSeparator);
+    if (fields.size() != 2) {
+        error = TpdParseError::OutOfRange();
+        return false;
+    }
+    HaitouEvCondition read;
+    read.Flag = TpdValueCodec::ToBool(fields[0]);
+    if (!TpdValueCodec::ToMoneyList(fields[1], std::span<Money>(&read.MinPercent, 1), error)) {
+        return false;
+    }
+    if (read.MinPercent < Money()) {
+        error = TpdParseError::OutOfRange();
+        return false;
+    }
+    condition = read;
+    return true;
+}
+
 } // namespace kestrel

@@ -3,10 +3,11 @@
 #include <QString>
 #include <QStringView>
 
+#include "documents/TpdParseError.h"
 #include "reduction/ConditionGroup.h"
 #include "reduction/ConditionKind.h"
+#include "reduction/ConditionSet.h"
 #include "reduction/TenshoGrid.h"
-#include "documents/TpdParseError.h"
 
 namespace kestrel {
 
@@ -23,6 +24,10 @@ public:
     // Enabled|Cols|Rows|Cells
     static QString Tensho(const TenshoGrid& grid);
     static bool ToTensho(QStringView text, TenshoGrid& grid, TpdParseError& error);
+
+    // Flag|MinPercent ("1|120"); a negative minimum is out of range.
+    static QString HaitouEv(const HaitouEvCondition& condition);
+    static bool ToHaitouEv(QStringView text, HaitouEvCondition& condition, TpdParseError& error);
 };
 
 } // namespace kestrel

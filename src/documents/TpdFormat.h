@@ -33,6 +33,8 @@ struct TpdFormat {
     static inline const QString kHaitouFlag = QStringLiteral("Haitou.Flag");
     static inline const QString kHaitouMin = QStringLiteral("Haitou.Min");
     static inline const QString kHaitouMax = QStringLiteral("Haitou.Max");
+    // "Haitou.Ev = <flag>|<minimum percent>", written only when it is not the default.
+    static inline const QString kHaitouEv = QStringLiteral("Haitou.Ev");
     static inline const QString kTensho = QStringLiteral("Tensho");
     static inline const QString kMachigaiType = QStringLiteral("MachigaiType");
     static inline const QString kMachigaiList = QStringLiteral("MachigaiList");
@@ -59,6 +61,10 @@ struct TpdFormat {
     static inline const QString kSakugenClose = QStringLiteral("</SakugenMessage>");
     static inline const QString kVoteOpen = QStringLiteral("<投票状況>");
     static inline const QString kVoteClose = QStringLiteral("</投票状況>");
+    // The player's odds, after the vote block: six lines of four percentages. Readers that do
+    // not know the block skip its lines (they hold no "=").
+    static inline const QString kOddsOpen = QStringLiteral("<予想確率>");
+    static inline const QString kOddsClose = QStringLiteral("</予想確率>");
 
     static constexpr std::array<ConditionKind, 3> kKinds = {
         ConditionKind::Honmei, ConditionKind::Ninki, ConditionKind::Mark};

@@ -183,6 +183,14 @@ bool TpdTextReader::TakeLine(QStringView line) {
             m_collected += kCrLf;
         }
         return true;
+    case Block::Odds:
+        if (trimmed == TpdFormat::kOddsClose) {
+            m_block = Block::None;
+            return EndOddsBlock();
+        }
+        m_collected += line;
+        m_collected += kCrLf;
+        return true;
     }
     return true;
 }
@@ -199,7 +207,7 @@ bool TpdTextReader::TakeOutside(QStringView line) {
     }
     const QStringView trimmed = TpdValueCodec::Trim(line);
     if (trimmed == TpdFormat::kSingleOpen || trimmed == TpdFormat::kSakugenOpen ||
-        trimmed == TpdFormat::kVoteOpen) {
+        trimmed == TpdFormat::kVoteOpen || trimmed == TpdFormat::kOddsOpen) {
         m_key = trimmed.toString();
     }
     if (trimmed == TpdFormat::kSingleOpen) {
@@ -214,6 +222,9 @@ bool TpdTextReader::TakeOutside(QStringView line) {
     } else if (trimmed == TpdFormat::kVoteOpen) {
         m_block = Block::Vote;
         m_collected = TpdFormat::kVoteOpen + kCrLf;
+    } else if (trimmed == TpdFormat::kOddsOpen) {
+        m_block = Block::Odds;
+        m_collected.clear();
     }
     return true;
 }
@@ -251,6 +262,16 @@ bool TpdTextReader::EndVoteBlock() {
     return Fail(TpdParseError{fieldError.description, fieldError.number, 0, QString()});
 }
 
+bool TpdTextReader::EndOddsBlock() {
+    QString why;
+    std::optional<PlayerOdds> odds = PlayerOdds::FromText(m_collected, &why);
+    if (!odds) {
+        return Fail(TpdParseError::Text(why));
+    }
+    m_doc.Odds = odds;
+    return true;
+}
+
 bool TpdTextReader::TakeKey(const QString& key, QStringView value) {
     TpdParseError error;
     bool ok = true;
@@ -279,6 +300,8 @@ bool TpdTextReader::TakeKey(const QString& key, QStringView value) {
         ok = TpdValueCodec::ToMoneyList(value, c.Haitou.Min, error);
     } else if (key == TpdFormat::kHaitouMax) {
         ok = TpdValueCodec::ToMoneyList(value, c.Haitou.Max, error);
+    } else if (key == TpdFormat::kHaitouEv) {
+        ok = TpdConditionCodec::ToHaitouEv(value, c.HaitouEv, error);
     } else if (key == TpdFormat::kTensho) {
         ok = TpdConditionCodec::ToTensho(value, c.Tensho, error);
     } else if (key == TpdFormat::kKumi) {

@@ -26,7 +26,7 @@ public:
     const TpdParseError& Error() const { return m_error; }
 
 private:
-    enum class Block { None, Single, Sakugen, Vote };
+    enum class Block { None, Single, Sakugen, Vote, Odds };
 
     bool TakeLine(QStringView line);
     bool TakeOutside(QStringView line);
@@ -36,6 +36,7 @@ private:
     bool TakeSingleCount(QStringView value);
     bool TakeSingle(QStringView line);
     bool EndVoteBlock();
+    bool EndOddsBlock();
     bool CheckComplete();
     bool Fail(const TpdParseError& error);
 

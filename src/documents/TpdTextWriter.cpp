@@ -1,9 +1,9 @@
 #include "documents/TpdTextWriter.h"
 
-#include "platform/Version.h"
 #include "documents/TpdConditionCodec.h"
 #include "documents/TpdFormat.h"
 #include "documents/TpdValueCodec.h"
+#include "platform/Version.h"
 #include "store/clsXmlVote.h"
 
 namespace kestrel {
@@ -55,6 +55,12 @@ QString TpdTextWriter::Build(const DocumentRecord& document) {
     clsXmlVote vote{ProgramPaths(QString())};
     vote.SetVote(document.Vote);
     m_text += vote.GetXmlString(false);
+    if (document.Odds) {
+        Empty();
+        Line(TpdFormat::kOddsOpen);
+        m_text += document.Odds->ToText();
+        Line(TpdFormat::kOddsClose);
+    }
     return m_text;
 }
 
@@ -78,6 +84,9 @@ void TpdTextWriter::Conditions(const ConditionSet& conditions) {
     Key(TpdFormat::kHaitouFlag, TpdValueCodec::BoolList(haitou.Flag));
     Key(TpdFormat::kHaitouMin, TpdValueCodec::MoneyList(haitou.Min));
     Key(TpdFormat::kHaitouMax, TpdValueCodec::MoneyList(haitou.Max));
+    if (!conditions.HaitouEv.IsDefault()) {
+        Key(TpdFormat::kHaitouEv, TpdConditionCodec::HaitouEv(conditions.HaitouEv));
+    }
     Empty();
     for (const ConditionKind kind : TpdFormat::kKinds) {
         const auto& groups = conditions.Groups(kind);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <atomic>
 #include <memory>
@@ -24,6 +25,8 @@ struct HttpOptions {
     int ConnectRetries = 0;
     int DeadlineMs = kDefaultDeadlineMs;
     qint64 MaxResponseBytes = kMaxResponseBytes;
+    // The user agent sent; empty sends the program's usual one.
+    QString UserAgent;
     // Set (from any thread) to end the transfer at once; nothing received is kept.
     std::shared_ptr<const std::atomic<bool>> Cancel;
 };

@@ -17,7 +17,9 @@ constexpr int kCancelPollMs = 50;
 
 QNetworkRequest MakeRequest(const QString& url) {
     QNetworkRequest request{QUrl(url)};
-    request.setHeader(QNetworkRequest::UserAgentHeader, QString::fromLatin1(kUserAgent));
+    request.setHeader(QNetworkRequest::UserAgentHeader, options.UserAgent.isEmpty()
+                                                            ? QString::fromLatin1(kUserAgent)
+                                                            : options.UserAgent);
     request.setRawHeader("Accept-Language", "ja-JP");
     // Always ask the server again, never a cache.
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,

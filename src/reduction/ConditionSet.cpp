@@ -29,6 +29,7 @@ void ConditionSet::Clear() {
         Haitou.Min[i] = Money();
         Haitou.Max[i] = Money::FromInt(kMaxYen);
     }
+    HaitouEv = HaitouEvCondition();
     for (const ConditionKind kind : kKinds) {
         ClearGroups(Groups(kind), kind);
     }

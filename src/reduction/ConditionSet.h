@@ -24,6 +24,19 @@ struct HaitouCondition {
     bool operator==(const HaitouCondition&) const = default;
 };
 
+// The expected-return condition of the payout page: a single stays only when its expected
+// return under the player's odds (expected payout per 100 yen staked) is at least MinPercent.
+// Off by default, so documents without it reduce as they always did.
+struct HaitouEvCondition {
+    static constexpr int64_t kDefaultPercent = 100;
+
+    bool Flag = false;
+    Money MinPercent = Money::FromInt(kDefaultPercent);
+
+    bool IsDefault() const { return *this == HaitouEvCondition(); }
+    bool operator==(const HaitouEvCondition&) const = default;
+};
+
 // Everything the user states to cut a multi down: payout ranges, the three count kinds with 29
 // groups each, the score table and the allowed-miss setting. A plain value; the default value is
 // what clearing the conditions gives (groups "J1" and "J2" count no team until AssignJ1J2).
@@ -41,6 +54,7 @@ struct ConditionSet {
     ConditionSet();
 
     HaitouCondition Haitou;
+    HaitouEvCondition HaitouEv; // "期待回収率" (stored as "Haitou.Ev" when not the default)
     std::array<ConditionGroup, kGroupCount> Honmei;
     std::array<ConditionGroup, kGroupCount> Ninki;
     std::array<ConditionGroup, kGroupCount> Mark;

@@ -17,6 +17,7 @@ constexpr ConditionKind kKindOrder[] = {ConditionKind::Honmei, ConditionKind::Ni
 const char* const kVersionWord = "  Version ";
 const char* const kMultiTotal = "マルチ総数：";
 const char* const kHaitouLabels[] = {"１等当せん金", "２等当せん金", "３等当せん金"};
+const char* const kEvLabel = "期待回収率";
 const char* const kTenshoLabel = "点詳細";
 const char* const kDistributionLabel = "条件間違い分布 ";
 const char* const kFoldArrow = "→";
@@ -135,6 +136,14 @@ void clsTX::ReduceAll(int32_t& count, std::vector<int32_t>& singles,
         BeginStep(label, before);
         m_engine.MoneySakugen(count, singles, g, conditions.Haitou.Min[i], conditions.Haitou.Max[i],
                               missMode, m_miss);
+        EndStep(label, before, count);
+    }
+
+    if (conditions.HaitouEv.Flag && CanContinue(count)) {
+        const QString label = QString::fromUtf8(kEvLabel);
+        const int32_t before = count;
+        BeginStep(label, before);
+        m_engine.EvSakugen(count, singles, conditions.HaitouEv.MinPercent, missMode, m_miss);
         EndStep(label, before, count);
     }
 

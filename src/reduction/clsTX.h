@@ -49,6 +49,10 @@ public:
     // The closing lines of a run.
     void EndMsg(int32_t lngCount);
     void SetVote(const VoteRecord& vote) { m_engine.SetVote(vote); }
+    // The player's odds (none: the vote rates) and ticket price for the expected-return step.
+    void SetOdds(const std::optional<PlayerOdds>& odds, double price) {
+        m_engine.SetOdds(odds, price);
+    }
 
     // Count panel: the marked-cell matrix of the multi, then the single frame of the list.
     void SetSingleFrame(const CountTable& frame, const FlagTable& visible);

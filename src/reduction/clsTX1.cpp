@@ -1,6 +1,7 @@
 #include "reduction/clsTX1.h"
 
 #include <algorithm>
+#include <memory>
 #include <span>
 
 #include "core/clsTDeme.h"
@@ -247,6 +248,26 @@ void clsTX1::MoneySakugen(int32_t& lngCount, std::vector<int32_t>& lngSingle, in
             prize = money.GetMoney3No(no);
         }
         return (min <= prize && prize <= upper) ? kStepPass : kStepFail;
+    };
+    RunStep(lngCount, lngSingle, missMode, &miss, nullptr, test);
+}
+
+void clsTX1::SetOdds(const std::optional<PlayerOdds>& odds, double price) {
+    m_odds = odds;
+    m_price = price;
+}
+
+void clsTX1::EvSakugen(int32_t& lngCount, std::vector<int32_t>& lngSingle, Money minPercent,
+                       bool missMode, Counters& miss) {
+    if (lngCount <= 0 || minPercent < Money()) {
+        return;
+    }
+    // The figures of all 4096 singles are made once; the step then only looks them up.
+    auto ev = std::make_unique<ExpectedValue>();
+    ev->Set(m_vote, m_odds ? *m_odds : PlayerOdds::FromVote(m_vote), m_price);
+    const double minimum = minPercent.ToDouble();
+    auto test = [&](int32_t no) -> uint8_t {
+        return ev->SingleReturnPercent(no) >= minimum ? kStepPass : kStepFail;
     };
     RunStep(lngCount, lngSingle, missMode, &miss, nullptr, test);
 }

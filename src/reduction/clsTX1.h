@@ -3,9 +3,12 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "core/ExpectedValue.h"
 #include "core/MarkTable.h"
+#include "core/PlayerOdds.h"
 #include "core/VoteRecord.h"
 #include "core/clsTMoney.h"
 #include "platform/Money.h"
@@ -62,6 +65,13 @@ public:
     // nothing for an empty list or a negative minimum.
     void MoneySakugen(int32_t& lngCount, std::vector<int32_t>& lngSingle, int grade, Money min,
                       Money max, bool missMode, Counters& miss);
+    // The player's odds and the price of a single for the expected-return step; without odds
+    // the vote rates of the stored vote status serve as odds.
+    void SetOdds(const std::optional<PlayerOdds>& odds, double price);
+    // Expected-return step: passes when the single's expected return in percent (its expected
+    // payout per 100 yen staked) is at least minPercent. Does nothing for an empty list.
+    void EvSakugen(int32_t& lngCount, std::vector<int32_t>& lngSingle, Money minPercent,
+                   bool missMode, Counters& miss);
     // One row of one group: passes when the row's cell at the single's count is blank. Does
     // nothing for an empty list or when cancelled.
     void CountSakugen(ConditionKind kind, int32_t& lngCount, std::vector<int32_t>& lngSingle,
@@ -103,6 +113,8 @@ private:
     MarkTable m_marks{};
     VoteRecord m_vote;
     clsTMoney m_money;
+    std::optional<PlayerOdds> m_odds;
+    double m_price = ExpectedValue::kDefaultPrice;
     std::vector<int32_t> m_survivors;
     Counters m_scratch; // triangle counts of a payout step, discarded
 

@@ -27,6 +27,7 @@ void clsXJoken::Clear() {
     const auto enabled = m_haitou.Enabled;
     m_haitou = defaults.Haitou;
     m_haitou.Enabled = enabled;
+    m_haitouEv = defaults.HaitouEv;
     m_machigaiType = defaults.MachigaiType;
     SetMachigaiFlg(defaults.MachigaiList);
 }

@@ -38,6 +38,9 @@ public:
     // The page's payout conditions, and restoring them from a document as they are.
     void GetHaitou(HaitouCondition& haitou) const { haitou = m_haitou; }
     void SetHaitou(const HaitouCondition& haitou) { m_haitou = haitou; }
+    // "期待回収率": keep only singles whose expected return reaches the minimum (percent).
+    const HaitouEvCondition& HaitouEv() const { return m_haitouEv; }
+    void SetHaitouEv(const HaitouEvCondition& condition) { m_haitouEv = condition; }
 
     // A right click on a bound's box: the amount picker (box codes 11/12, 21/22, 31/32); an
     // amount above 9,999,999,999 is entered as 9,999,999,999. True when the box changed.
@@ -63,6 +66,7 @@ private:
     static Money Clamped(Money value);
 
     HaitouCondition m_haitou;
+    HaitouEvCondition m_haitouEv;
     int32_t m_machigaiType = 0;
     clsXGridB m_machigai{ConditionSet::kMachigaiCount};
     MenuModel m_menu;

@@ -22,10 +22,14 @@ QString Joined(const std::array<int, kGoalClassCount>& counts) {
 
 } // namespace
 
-void SingleListSummary::SetVote(const VoteRecord& vote) {
+void SingleListSummary::SetVote(const VoteRecord& vote, const std::optional<PlayerOdds>& odds,
+                                double price) {
     m_hasVote = vote.Kaisaikai != 0;
     m_money.SetVote(vote);
     m_rank = clsTSingleSort::BuildNinkiTable(vote);
+    auto expected = std::make_shared<ExpectedValue>();
+    expected->Set(vote, odds ? *odds : PlayerOdds::FromVote(vote), price);
+    m_expected = std::move(expected);
 }
 
 QString SingleListSummary::Caption(int line) {
@@ -38,6 +42,8 @@ QString SingleListSummary::Caption(int line) {
         return QStringLiteral("0-1-2-3マーク");
     case 3:
         return QStringLiteral("1-2-3-4番人気");
+    case 4:
+        return QStringLiteral("期待値");
     default:
         return {};
     }
@@ -53,6 +59,8 @@ QString SingleListSummary::LineText(int32_t lngNo, int line) const {
         return MarkText(lngNo);
     case 3:
         return NinkiText(lngNo);
+    case 4:
+        return ExpectedText(lngNo);
     default:
         return {};
     }
@@ -94,6 +102,13 @@ QString SingleListSummary::NinkiText(int32_t lngNo) const {
         ++counts[m_rank[t][clsTNumber::Digit(lngNo, t)]];
     }
     return Joined(counts);
+}
+
+QString SingleListSummary::ExpectedText(int32_t lngNo) const {
+    if (!Valid(lngNo) || !m_hasVote) {
+        return {};
+    }
+    return QString::number(m_expected->SingleReturnPercent(lngNo), 'f', 1) + QLatin1Char('%');
 }
 
 } // namespace kestrel

@@ -77,6 +77,16 @@ int clsTSingleSort::NinkiKey(int32_t lngNo, int k) const {
     return n;
 }
 
+void clsTSingleSort::ExpectedSort(std::vector<int32_t>& lngSingle, const ExpectedValue& expected,
+                                  bool blnAscending) {
+    auto key = [&expected](int32_t no) {
+        return (no >= 0 && no < kSingleCount) ? expected.SingleExpected(no) : 0.0;
+    };
+    std::stable_sort(lngSingle.begin(), lngSingle.end(), [&](int32_t a, int32_t b) {
+        return blnAscending ? key(a) < key(b) : key(a) > key(b);
+    });
+}
+
 void clsTSingleSort::MoneySort(std::vector<int32_t>& lngSingle, int k, bool blnAscending) const {
     if (lngSingle.size() < 2) {
         return;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/ExpectedValue.h"
 #include "core/LotteryConstants.h"
 #include "core/VoteRecord.h"
 #include "core/clsTMoney.h"
@@ -31,6 +32,9 @@ public:
     void MoneySort(std::vector<int32_t>& lngSingle, int k, bool blnAscending) const;
     void MarkSort(std::vector<int32_t>& lngSingle, int k, bool blnAscending) const;
     void NinkiSort(std::vector<int32_t>& lngSingle, int k, bool blnAscending) const;
+    // By the single's expected payout (the same order as its expected return).
+    static void ExpectedSort(std::vector<int32_t>& lngSingle, const ExpectedValue& expected,
+                             bool blnAscending);
     // By grade (1..7) per position, as graded by the results panel; the two lists must be of
     // equal length (the caller checks).
     static void GradeSort(std::vector<int32_t>& lngSingle, const std::vector<uint8_t>& bytGrade,

@@ -40,6 +40,7 @@ CountConditionPage* ConditionTab::KindPage(ConditionKind kind) const {
 
 void ConditionTab::Spread(const ConditionSet& conditions) {
     m_haitou.SetHaitou(conditions.Haitou);
+    m_haitou.SetHaitouEv(conditions.HaitouEv);
     m_haitou.SetMachigaiType(conditions.MachigaiType);
     m_haitou.SetMachigaiFlg(conditions.MachigaiList);
     for (ConditionKind kind : {ConditionKind::Honmei, ConditionKind::Ninki, ConditionKind::Mark}) {
@@ -51,6 +52,7 @@ void ConditionTab::Spread(const ConditionSet& conditions) {
 
 void ConditionTab::Collect(ConditionSet& conditions) const {
     m_haitou.GetHaitou(conditions.Haitou);
+    conditions.HaitouEv = m_haitou.HaitouEv();
     conditions.MachigaiType = m_haitou.MachigaiType();
     m_haitou.GetMachigaiFlg(conditions.MachigaiList);
     for (ConditionKind kind : {ConditionKind::Honmei, ConditionKind::Ninki, ConditionKind::Mark}) {

@@ -44,6 +44,27 @@ QWidget* HaitouPage::BuildGrades() {
         grid->addWidget(m_max[static_cast<size_t>(g)], g, 3);
         grid->addWidget(new QLabel(QStringLiteral("円")), g, 4);
     }
+    // One row for the expected return of a single under the player's odds.
+    const int evRow = clsXJoken::kGrades;
+    m_evFlag = new QCheckBox(QStringLiteral("期待回収率"));
+    m_evMin = new QDoubleSpinBox;
+    m_evMin->setRange(0.0, 100000.0);
+    m_evMin->setDecimals(1);
+    m_evMin->setAlignment(Qt::AlignRight);
+    m_evMin->setAccessibleName(QStringLiteral("期待回収率の下限"));
+    connect(m_evFlag, &QCheckBox::toggled, this, [this](bool on) {
+        HaitouEvCondition condition = m_model.HaitouEv();
+        condition.Flag = on;
+        m_model.SetHaitouEv(condition);
+    });
+    connect(m_evMin, &QDoubleSpinBox::valueChanged, this, [this](double value) {
+        HaitouEvCondition condition = m_model.HaitouEv();
+        condition.MinPercent = Money::FromDouble(value);
+        m_model.SetHaitouEv(condition);
+    });
+    grid->addWidget(m_evFlag, evRow, 0);
+    grid->addWidget(m_evMin, evRow, 1);
+    grid->addWidget(new QLabel(QStringLiteral("％以上")), evRow, 2);
     grid->setColumnStretch(5, 1);
     return box;
 }
@@ -124,6 +145,12 @@ void HaitouPage::Reload() {
         flag->setEnabled(m_model.Enabled(g));
         ShowMoney(g, false);
         ShowMoney(g, true);
+    }
+    {
+        const QSignalBlocker blockFlag(m_evFlag);
+        const QSignalBlocker blockMin(m_evMin);
+        m_evFlag->setChecked(m_model.HaitouEv().Flag);
+        m_evMin->setValue(m_model.HaitouEv().MinPercent.ToDouble());
     }
     m_modes->button(m_model.MachigaiType())->setChecked(true);
     m_missGrid->update();

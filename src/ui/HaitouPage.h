@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QWidget>
 #include <array>
@@ -26,6 +27,8 @@ public:
     QLineEdit* MoneyBox(int grade, bool maximumBox) const;
     QAbstractButton* ModeButton(int type) const { return m_modes->button(type); }
     FlagGridView* MissGrid() const { return m_missGrid; }
+    QCheckBox* EvBox() const { return m_evFlag; }
+    QDoubleSpinBox* EvMinimum() const { return m_evMin; }
 
 private:
     QWidget* BuildGrades();
@@ -41,6 +44,8 @@ private:
     std::array<QLineEdit*, clsXJoken::kGrades> m_max{};
     QButtonGroup* m_modes = nullptr;
     FlagGridView* m_missGrid = nullptr;
+    QCheckBox* m_evFlag = nullptr;
+    QDoubleSpinBox* m_evMin = nullptr;
 };
 
 } // namespace kestrel

@@ -45,6 +45,7 @@ bool SearchDriver::Search(WorkingDocument& doc, RunControl& control) {
     m_frame.Initialize(&m_tx.Log(), &control, m_clock);
 
     m_tx.SetVote(record.Vote);
+    m_tx.SetOdds(record.Odds, doc.TicketPrice);
     m_frame.SetVote(record.Vote);
     m_tx.CountMeisaiClear();
     const MarkTable marks = record.Multi;

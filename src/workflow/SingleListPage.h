@@ -14,7 +14,7 @@ namespace kestrel {
 // shows its digit) and the four summary lines; plus the selection flags of the entries.
 //
 // Columns (1-based): 1 the entry number, 2..25 slot t (0..5) class c (0..3) at 2 + 4t + c,
-// 26..29 the summary lines. Row 1 holds the captions, rows 2..11 the entries of the page.
+// 26..30 the summary lines. Row 1 holds the captions, rows 2..11 the entries of the page.
 class SingleListPage {
 public:
     static constexpr int kPageSize = 10;
@@ -25,7 +25,11 @@ public:
 
     // The list the page reads; it must outlive the page's use.
     void SetList(const std::vector<int32_t>* singles);
-    void SetVote(const VoteRecord& vote) { m_summary.SetVote(vote); }
+    void SetVote(const VoteRecord& vote, const std::optional<PlayerOdds>& odds = std::nullopt,
+                 double price = ExpectedValue::kDefaultPrice) {
+        m_summary.SetVote(vote, odds, price);
+    }
+    const SingleListSummary& Summary() const { return m_summary; }
     // Sizes the selection to the list (new entries unselected) and keeps the page in range.
     void Sync();
     // Clears every selection flag and shows the first page.

@@ -13,6 +13,7 @@
 #include "platform/ErrorReporter.h"
 #include "platform/VbFormat.h"
 #include "platform/Version.h"
+#include "store/PlayerOddsStore.h"
 #include "store/clsTotoData.h"
 #include "store/clsXmlResult.h"
 #include "store/clsXmlSchedule.h"
@@ -115,6 +116,7 @@ void NewDocument(WorkingDocument& doc, const ProgramPaths& paths) {
     fresh.VoteTime = doc.Record.VoteTime;
     fresh.Vote = doc.Record.Vote;
     fresh.Conditions.Haitou.Enabled = doc.Record.Conditions.Haitou.Enabled;
+    fresh.Odds = PlayerOddsStore(paths).Load(fresh.Kaisaikai);
     doc.Record = std::move(fresh);
     doc.FilePath.clear();
     AssignJ1J2Groups(doc, paths);

@@ -27,6 +27,8 @@ struct WorkingDocument {
     QString FilePath; // empty for a new document
     bool Saving = false;
     bool EditLock = false;
+    // Price of one single for the expected-value figures (configuration, never stored).
+    double TicketPrice = 100.0;
 };
 
 // Texts the document and list commands show.
@@ -58,7 +60,8 @@ void AssignJ1J2Groups(WorkingDocument& doc, const ProgramPaths& paths);
 // New document: clears the multi, the conditions (the payout check boxes' availability stays),
 // the search settings, the compressed result, the single list and its frame, the report and the
 // path. Round, group and the round's records stay; groups "J1" and "J2" take the teams of the
-// round's schedule (leagues from the team-name tables of paths).
+// round's schedule (leagues from the team-name tables of paths). The player's odds of the round
+// come back from their per-round file.
 void NewDocument(WorkingDocument& doc, const ProgramPaths& paths);
 // Round change: takes the round and reads its stored schedule, vote status and result from the
 // stores (a missing file gives an empty record); the group is always empty. Groups "J1" and "J2"

@@ -10,8 +10,8 @@ using namespace kestrel::test;
 
 namespace {
 
-const char* const kCommandNames[] = {"version", "show",    "tousen",  "grade",   "search",
-                                     "batch",   "csv2tpd", "tpd2csv", "compress"};
+const char* const kCommandNames[] = {"version", "show",    "tousen",  "grade",    "search", "batch",
+                                     "csv2tpd", "tpd2csv", "compress", "ev",     "watch"};
 
 class CliGeneral : public CliTest {};
 

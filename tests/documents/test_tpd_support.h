@@ -58,6 +58,8 @@ inline void ExpectSameDocument(const DocumentRecord& a, const DocumentRecord& b)
     EXPECT_EQ(a.Singles, b.Singles);
     EXPECT_EQ(a.SakugenMessage, b.SakugenMessage);
     EXPECT_EQ(VoteText(a.Vote), VoteText(b.Vote));
+    EXPECT_TRUE(a.Odds == b.Odds);
+    EXPECT_TRUE(a.Conditions.HaitouEv == b.Conditions.HaitouEv);
 }
 
 using test::CollectedMessages;

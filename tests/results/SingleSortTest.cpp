@@ -177,16 +177,20 @@ TEST(SingleListSummaryLines, CaptionsAndTexts) {
     EXPECT_EQ(SingleListSummary::Caption(1), "2等推定金額");
     EXPECT_EQ(SingleListSummary::Caption(2), "0-1-2-3マーク");
     EXPECT_EQ(SingleListSummary::Caption(3), "1-2-3-4番人気");
+    EXPECT_EQ(SingleListSummary::Caption(4), "期待値");
 
     SingleListSummary summary;
     const int32_t example = No({0, 0, 1, 3, 3, 3});
     EXPECT_EQ(SingleListSummary::MarkText(example), "2-1-0-3");
     // No vote status: no estimates and no popularity line.
     EXPECT_FALSE(summary.HasVote());
-    EXPECT_EQ(summary.Lines(example), (std::array<QString, 4>{"", "", "2-1-0-3", ""}));
+    EXPECT_EQ(summary.Lines(example), (std::array<QString, 5>{"", "", "2-1-0-3", "", ""}));
 
     summary.SetVote(Vote());
-    EXPECT_EQ(summary.Lines(0), (std::array<QString, 4>{"1920円", "213円", "6-0-0-0", "6-0-0-0"}));
+    // Under the vote rates single 0 expects 1/64 x 1,920 = 30 yen of grade 1 and 32.56 yen of
+    // grade 2 from its 18 neighbours, per 100 yen.
+    EXPECT_EQ(summary.Lines(0),
+              (std::array<QString, 5>{"1920円", "213円", "6-0-0-0", "6-0-0-0", "62.6%"}));
     EXPECT_EQ(summary.NinkiText(example), "2-1-0-3");
     EXPECT_EQ(summary.LineText(4095, 0), "19億");
     EXPECT_EQ(summary.LineText(-1, 2), "");

@@ -5,7 +5,9 @@
 // dialogs. Run under a real X server (the screenshots
 // script uses Xvfb) so that the fonts are the ones a user sees.
 //
-//   kestrel-screenshots OUTPUT_FOLDER
+//   kestrel-screenshots OUTPUT_FOLDER [expectation]
+//
+// With "expectation" only the pictures of the player's odds and expected values are taken.
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <cstdio>
 
 #include "ConditionScreenshots.h"
+#include "ExpectationScreenshots.h"
 #include "app/BatchWindow.h"
 #include "app/MainWindow.h"
 #include "app/PrintDialog.h"
@@ -138,8 +141,10 @@ bool GrabUserDefined(MainWindow& window, const QString& out) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: kestrel-screenshots OUTPUT_FOLDER\n");
+    const bool expectationOnly =
+        argc == 3 && QLatin1String(argv[2]) == QLatin1String("expectation");
+    if (argc != 2 && !expectationOnly) {
+        std::fprintf(stderr, "usage: kestrel-screenshots OUTPUT_FOLDER [expectation]\n");
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
@@ -157,6 +162,9 @@ int main(int argc, char** argv) {
                      Qt::QueuedConnection);
     window.OnSearchButton();
     done.exec();
+    if (expectationOnly) {
+        return TakeExpectationScreenshots(window, out, Grab) ? 0 : 1;
+    }
     if (!Grab(window, out + QStringLiteral("/main-after-search.png"))) {
         return 1;
     }
@@ -172,6 +180,6 @@ int main(int argc, char** argv) {
     dialog.hide();
     const bool ok = dialogOk && GrabUserDefined(window, out) &&
                     TakeConditionScreenshots(window, out, Grab) && GrabTabs(window, out) &&
-                    GrabBatch(window, out);
+                    GrabBatch(window, out) && TakeExpectationScreenshots(window, out, Grab);
     return ok ? 0 : 1;
 }
