@@ -15,7 +15,7 @@ namespace {
 const char* const kUserAgent = "Fernhollow WinInet";
 constexpr int kCancelPollMs = 50;
 
-QNetworkRequest MakeRequest(const QString& url) {
+QNetworkRequest MakeRequest(const QString& url, const HttpOptions& options) {
     QNetworkRequest request{QUrl(url)};
     request.setHeader(QNetworkRequest::UserAgentHeader, options.UserAgent.isEmpty()
                                                             ? QString::fromLatin1(kUserAgent)
@@ -85,7 +85,7 @@ void HttpTransfer::Start() {
         m_manager->setProxy(proxy);
     }
     m_body.reserve(kGrowBytes);
-    m_reply = m_manager->get(MakeRequest(m_url));
+    m_reply = m_manager->get(MakeRequest(m_url, m_options));
     // Keeps Qt from buffering (and decompressing) more than a few chunks ahead of the size check.
     m_reply->setReadBufferSize(16 * kChunkBytes);
     connect(m_reply, &QNetworkReply::requestSent, this, &HttpTransfer::OnConnected);
