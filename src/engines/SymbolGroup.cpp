@@ -77,7 +77,8 @@ std::vector<SymbolGroup> SymbolGroup::FindGroups(const std::vector<int32_t>& tar
     if (auto quarter = SymbolMap::FindQuarterSymmetry(targets, candidates)) {
         keep(SymbolGroup({*quarter}));
     }
-    if (auto map = SymbolMap::FindSymmetry(targets, candidates)) {
+    // The only map of order 3 FindSymmetry offers is the cycle, tried above.
+    if (auto map = SymbolMap::FindSymmetry(targets, candidates); map && map->Order() != 3) {
         keep(SymbolGroup({*map}));
     }
     return groups;
