@@ -65,6 +65,7 @@ void CoveringEngine::SizeLoop() {
         m_host.Msg(QString::number(n) + kBelowBound, true, true);
     }
     while (n >= m_lowerBound) {
+        BeforeSize();
         if (!m_known.empty() && static_cast<int32_t>(m_known.size()) < n) {
             n = static_cast<int32_t>(m_known.size());
         }
@@ -76,7 +77,7 @@ void CoveringEngine::SizeLoop() {
             m_host.Sp();
             m_host.Msg(kBoundReached, true, true);
             m_host.RequestStop();
-        } else if (!m_host.StopRequested() && n <= m_endCount) {
+        } else if (!m_host.StopRequested() && std::min(n, size > 0 ? size : n) <= m_endCount) {
             m_host.Sp();
             m_host.Msg(kCountReached, true, true);
             m_host.RequestStop();

@@ -52,6 +52,8 @@ protected:
     void Finish(const std::vector<int32_t>& lngSingle, int grade);
     // Searches one size: BeginSize, the search, EndSize.
     virtual void RunSize(int32_t n) = 0;
+    // Called before every size, before the loop looks at m_known.
+    virtual void BeforeSize() {}
     // Logs the size being searched, resets the progress and sets the size's deadline.
     void BeginSize(int32_t n);
     // Logs "確定" or "中断" for the size.

@@ -44,8 +44,7 @@ void OrbitExactSearch::Run(int32_t bound, int64_t nodeBudget, std::function<bool
 }
 
 bool OrbitExactSearch::Search(int32_t weight) {
-    if (++m_nodes > m_budget ||
-        (m_nodes % kStopCheckNodes == 0 && m_stopped && m_stopped())) {
+    if (++m_nodes > m_budget || (m_nodes % kStopCheckNodes == 0 && m_stopped && m_stopped())) {
         m_aborted = true;
         return false;
     }

@@ -41,7 +41,8 @@ int SameClassSlots(const std::vector<int32_t>& singles) {
                 mask |= 1 << j;
             }
         }
-        if (std::popcount(static_cast<unsigned>(mask)) > std::popcount(static_cast<unsigned>(best))) {
+        if (std::popcount(static_cast<unsigned>(mask)) >
+            std::popcount(static_cast<unsigned>(best))) {
             best = mask;
         }
     }
@@ -91,7 +92,8 @@ std::optional<SymbolGroup> SymbolGroup::FindExactGroup(const std::vector<int32_t
         return std::nullopt;
     }
     const SymbolGroup& base = groups.front();
-    if (const int same = SameClassSlots(candidates); std::popcount(static_cast<unsigned>(same)) >= 2) {
+    if (const int same = SameClassSlots(candidates);
+        std::popcount(static_cast<unsigned>(same)) >= 2) {
         std::vector<SymbolMap> generators = base.Generators();
         generators.push_back(SymbolMap::ShiftSlots(same));
         SymbolGroup larger(std::move(generators));

@@ -35,8 +35,7 @@ std::optional<SymbolMap> FirstKeeping(const std::vector<SymbolMap>& maps,
 
 } // namespace
 
-SymbolMap::SymbolMap(const Image& image, const Slots& slotTo)
-    : m_image(image), m_slotTo(slotTo) {
+SymbolMap::SymbolMap(const Image& image, const Slots& slotTo) : m_image(image), m_slotTo(slotTo) {
     // The lcm of the cycle lengths over every single; a slot move makes per-slot cycles
     // meaningless, and 4096 applications are cheap.
     std::array<bool, kSingleCount> seen{};

@@ -28,6 +28,8 @@ constexpr int64_t kStepsPerOrbitBeforeDescent = 100;
 // (on the full list at grade 3, 184 orbits, it proves 52 the least in a fraction of a second).
 constexpr int32_t kExactOrbitLimit = 400;
 constexpr int64_t kExactNodeBudget = 200000;
+// The winner of a size that the exact search's covering ended.
+constexpr int kExactWinner = clsTMsEngine4::kLaneCount;
 
 std::atomic<int> g_threadCount{2};
 
@@ -59,39 +61,85 @@ void clsTMsEngine4::EngineStart(const std::vector<int32_t>& lngSingle, int grade
     }
     if (Prepare(lngSingle, grade, settings, marks)) {
         BuildLanes();
-        RunExactSearch();
+        StartExactSearch();
         if (!m_host.StopRequested()) {
             SizeLoop();
         }
+        EndExactSearch();
     }
     Finish(lngSingle, grade);
 }
 
-void clsTMsEngine4::RunExactSearch() {
+void clsTMsEngine4::StartExactSearch() {
+    m_exactReady = false;
+    m_exactCancel = false;
+    m_exactCovering.clear();
+    m_exactFinished = false;
+    m_exactTaken = false;
     const auto group = SymbolGroup::FindExactGroup(m_targets, m_candidates);
     if (!group || m_beginCount < m_lowerBound) {
         return;
     }
-    const SetSystem system = SetSystem::FromGroup(m_cache, m_targets, *group, false);
-    if (system.SetCount() > kExactOrbitLimit) {
+    m_exactSystem = SetSystem::FromGroup(m_cache, m_targets, *group, false);
+    if (m_exactSystem.SetCount() > kExactOrbitLimit) {
         return;
     }
-    m_exactOrbits = system.SetCount();
-    OrbitExactSearch exact(system);
+    m_exactOrbits = m_exactSystem.SetCount();
+    if (ThreadCount() >= 2) {
+        m_exactThread = std::thread([this] { RunExactSearch(); });
+    } else {
+        RunExactSearch();
+    }
+}
+
+void clsTMsEngine4::RunExactSearch() {
+    OrbitExactSearch exact(m_exactSystem);
     exact.Run(m_beginCount + 1, kExactNodeBudget, [this] {
         m_host.WaitWhilePaused();
-        return m_host.StopRequested();
+        return m_exactCancel.load() || m_host.StopRequested();
     });
-    m_exactComplete = exact.Complete();
-    std::vector<int32_t> covering;
+    m_exactFinished = exact.Complete();
     for (const int32_t s : exact.Best()) {
-        for (int32_t k = 0; k < system.MemberSize(s); ++k) {
-            covering.push_back(m_cache.Candidate(system.Members(s)[k]));
+        for (int32_t k = 0; k < m_exactSystem.MemberSize(s); ++k) {
+            m_exactCovering.push_back(m_cache.Candidate(m_exactSystem.Members(s)[k]));
         }
     }
-    if (!covering.empty() && CoversTargets(covering)) {
-        m_exactMinimum = static_cast<int32_t>(covering.size());
-        m_known = std::move(covering);
+    m_exactReady.store(true, std::memory_order_release);
+}
+
+void clsTMsEngine4::EndExactSearch() {
+    m_exactCancel = true;
+    if (m_exactThread.joinable()) {
+        m_exactThread.join();
+    }
+    if (m_exactReady.load() && !m_exactTaken) {
+        // Finished after the sizes: its figures stay readable, its covering is not used.
+        m_exactComplete = m_exactFinished;
+        m_exactMinimum = static_cast<int32_t>(m_exactCovering.size());
+    }
+}
+
+// True when the exact search is over and its covering is no larger than the size searched.
+bool clsTMsEngine4::ExactCoveringFits() const {
+    return !m_exactTaken && m_exactReady.load(std::memory_order_acquire) &&
+           !m_exactCovering.empty() && static_cast<int32_t>(m_exactCovering.size()) <= m_size;
+}
+
+void clsTMsEngine4::BeforeSize() {
+    if (!m_exactTaken && m_exactReady.load(std::memory_order_acquire)) {
+        TakeExactCovering();
+    }
+}
+
+// Logs what the exact search proved and makes its covering the one the sizes start from.
+void clsTMsEngine4::TakeExactCovering() {
+    m_exactTaken = true;
+    m_exactComplete = m_exactFinished;
+    if (!m_exactCovering.empty() && CoversTargets(m_exactCovering)) {
+        m_exactMinimum = static_cast<int32_t>(m_exactCovering.size());
+        if (m_result.empty() || m_exactCovering.size() < m_result.size()) {
+            m_known = m_exactCovering;
+        }
     }
     if (m_exactComplete) {
         m_host.Msg(m_exactMinimum > 0 ? QString::number(m_exactMinimum) + kExactMinimum
@@ -126,7 +174,8 @@ void clsTMsEngine4::BuildLanes() {
 }
 
 void clsTMsEngine4::RunSize(int32_t n) {
-    if (static_cast<int32_t>(m_known.size()) == n) {
+    m_size = n;
+    if (!m_known.empty() && static_cast<int32_t>(m_known.size()) <= n) {
         // The exact search's covering, checked like every other before it is confirmed.
         BeginSize(n);
         const bool covers = CoversTargets(m_known);
@@ -143,15 +192,20 @@ void clsTMsEngine4::RunSize(int32_t n) {
     const int winner = FindWinner();
     const bool outOfTime = TimedOut();
     m_host.SetProgress(0);
-    if (m_host.StopRequested() || winner < 0) {
+    if (winner == kExactWinner) {
+        // The exact search ended the size with a covering no larger than it.
+        TakeExactCovering();
+    }
+    if (m_host.StopRequested() || winner < 0 || (winner == kExactWinner && m_known.empty())) {
         EndSize(false);
     } else {
-        std::vector<int32_t> covering = Covering(winner);
+        std::vector<int32_t> covering = winner == kExactWinner ? m_known : Covering(winner);
+        m_known.clear();
         const bool covers = CoversTargets(covering);
         EndSize(covers);
         if (covers) {
             m_result = std::move(covering);
-            m_lastWinner = winner;
+            m_lastWinner = winner == kExactWinner ? -1 : winner;
         } else {
             // Never hand out a list that misses a target; the previous covering stays.
             m_error.Report(QStringLiteral("RunSize"), kNotCovering);
@@ -281,6 +335,10 @@ bool clsTMsEngine4::SliceCovered(int lane) {
 // search waits while paused; true when the size is over (stop, or the other search won).
 bool clsTMsEngine4::Yield(bool main) {
     if (main) {
+        if (ExactCoveringFits()) {
+            int none = -1;
+            m_winner.compare_exchange_strong(none, kExactWinner);
+        }
         if (++m_slices % kProgressSlices == 0) {
             m_host.SetProgress(m_cache.CandidateCount() - m_lanes[0].search.Uncovered());
         }

@@ -3,6 +3,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "core/MarkTable.h"
@@ -25,10 +26,12 @@ namespace kestrel {
 // every target and confirmed, and both searches go on to the next size from it. On one thread
 // the two take turns in fixed slices, so a seeded run repeats exactly.
 //
-// Before the sizes, when the list has a symmetry whose orbits are few, an exact search over the
-// orbits of the largest group (OrbitExactSearch, with a node budget of its own) looks for the
-// smallest covering made of whole orbits; the sizes then start from it, and when the search
-// went through every branch the log says that size is the least among such coverings.
+// When the list has a symmetry whose orbits are few, an exact search over the orbits of the
+// largest group (OrbitExactSearch, with a node budget of its own) looks for the smallest
+// covering made of whole orbits: on two threads on a third thread beside the sizes, on one
+// before them. Its covering ends the size being searched when it is no larger, is checked and
+// confirmed like any other, and the sizes go on below it; when the search went through every
+// branch the log says that size is the least among such coverings.
 class clsTMsEngine4 final : public CoveringEngine {
 public:
     static constexpr int kLaneCount = 2;
@@ -66,7 +69,12 @@ private:
     };
 
     void BuildLanes();
+    void StartExactSearch();
     void RunExactSearch();
+    void EndExactSearch();
+    bool ExactCoveringFits() const;
+    void TakeExactCovering();
+    void BeforeSize() override;
     void RunSize(int32_t n) override;
     void PrepareLanes(int32_t n);
     bool DescendOrbits();
@@ -86,6 +94,14 @@ private:
     size_t m_orbitLevel = 0;
     std::array<Lane, kLaneCount> m_lanes;
     int m_orbitSize = 1;
+    // The exact search: its problem, its thread, what it found (written before m_exactReady).
+    SetSystem m_exactSystem;
+    std::thread m_exactThread;
+    std::atomic<bool> m_exactReady{false};
+    std::atomic<bool> m_exactCancel{false};
+    std::vector<int32_t> m_exactCovering;
+    bool m_exactFinished = false;
+    bool m_exactTaken = false;
     int32_t m_exactOrbits = 0;
     bool m_exactComplete = false;
     int32_t m_exactMinimum = 0;

@@ -118,7 +118,8 @@ TEST_F(CmdCompress, AnEngineThatConfirmsNoSizeStillWritesACovering) {
     const std::vector<int> tousen = TousenNumbers(run.OutLines().last());
     ASSERT_EQ(tousen.size(), 6u);
     EXPECT_EQ(tousen[5], 4096); // every single of the full list is a hit of grade 3 or better
-    EXPECT_TRUE(run.out.contains(QString::number(output.size()) + QStringLiteral("口 (下限 27口)")));
+    EXPECT_TRUE(
+        run.out.contains(QString::number(output.size()) + QStringLiteral("口 (下限 27口)")));
 }
 
 TEST_F(CmdCompress, MethodZeroKeepsTheList) {

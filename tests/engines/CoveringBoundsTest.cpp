@@ -27,8 +27,8 @@ TEST(CoverLowerBound, NeverAboveTheSmallestCoveringAndSharpWhereKnown) {
         int32_t smallest; // the smallest covering known to exist (a covering of this size)
     };
     const std::vector<Case> cases = {
-        {"all 4096, radius 2", all, 2, 27, 52},       // 4096 / 154
-        {"all 4096, radius 1", all, 1, 216, 256},     // 4096 / 19
+        {"all 4096, radius 2", all, 2, 27, 52},   // 4096 / 154
+        {"all 4096, radius 1", all, 1, 216, 256}, // 4096 / 19
         {"ternary 81, radius 1", test::Expand(test::Ternary4Marks()), 1, 9, 9},
         {"full 64, radius 1", test::Expand(test::Marks({15, 15, 15, 1, 1, 1})), 1, 7, 8},
         {"full 16, radius 1", test::Expand(test::Marks({15, 15, 1, 1, 1, 1})), 1, 3, 4},
@@ -60,11 +60,9 @@ EngineSettings Settings(int method, int begin, int end, int seconds) {
 
 // Runs the trial engine (grade 2) or the stronger engine (grade 2) on the list.
 template <class Engine>
-std::pair<std::vector<int32_t>, QStringList> RunEngine(const std::vector<int32_t>& list,
-                                                       const MarkTable& marks,
-                                                       const EngineSettings& s,
-                                                       int32_t* bound = nullptr,
-                                                       int32_t* smallestSearched = nullptr) {
+std::pair<std::vector<int32_t>, QStringList>
+RunEngine(const std::vector<int32_t>& list, const MarkTable& marks, const EngineSettings& s,
+          int32_t* bound = nullptr, int32_t* smallestSearched = nullptr) {
     auto clock = std::make_shared<test::SteppingClock>(25);
     clsTMsg log(clock);
     Engine engine;
@@ -90,16 +88,16 @@ TEST(CoveringEngines, StopAtTheBoundAndNeverSearchBelowIt) {
         int32_t bound = 0;
         int32_t smallest = 0;
         const auto [result, lines] =
-            method == 2 ? RunEngine<clsTMsEngine2>(list, ternary, Settings(2, 14, 1, 0), &bound,
-                                                   &smallest)
-                        : RunEngine<clsTMsEngine4>(list, ternary, Settings(6, 14, 1, 0), &bound,
-                                                   &smallest);
+            method == 2
+                ? RunEngine<clsTMsEngine2>(list, ternary, Settings(2, 14, 1, 0), &bound, &smallest)
+                : RunEngine<clsTMsEngine4>(list, ternary, Settings(6, 14, 1, 0), &bound, &smallest);
         EXPECT_EQ(bound, 9);
         EXPECT_EQ(smallest, 9);
         ASSERT_EQ(result.size(), 9u);
         EXPECT_TRUE(Uncovered(list, result, 1).empty());
         ASSERT_GE(lines.size(), 3);
-        EXPECT_TRUE(lines[lines.size() - 3].endsWith(QStringLiteral("下限に達したので検索を終了します")));
+        EXPECT_TRUE(
+            lines[lines.size() - 3].endsWith(QStringLiteral("下限に達したので検索を終了します")));
         EXPECT_TRUE(lines[lines.size() - 2].endsWith(QStringLiteral("9口 (下限 9口)：最小です")));
         EXPECT_FALSE(lines.join(QChar('\n')).contains(QStringLiteral("8を検索中")));
     }
@@ -118,8 +116,8 @@ TEST(CoveringEngines, StopAtTheBoundAndNeverSearchBelowIt) {
         const QString text = lines.join(QChar('\n'));
         EXPECT_TRUE(text.contains(QStringLiteral("8口は下限を下回るため検索しません")));
         EXPECT_FALSE(text.contains(QStringLiteral("を検索中")));
-        EXPECT_TRUE(
-            text.contains(QStringLiteral("確定した口数がないため高速検索エンジンの組み合わせを使います")));
+        EXPECT_TRUE(text.contains(
+            QStringLiteral("確定した口数がないため高速検索エンジンの組み合わせを使います")));
     }
 }
 

@@ -123,7 +123,8 @@ TEST_F(FrameTest, NoEngineReplacesTheListByAnEmptyOne) {
     EXPECT_EQ(list, m_list);
     ASSERT_EQ(m_tousen.size(), 6u);
     EXPECT_EQ(m_tousen[1], 81);
-    EXPECT_TRUE(HasLineContaining(m_log, QStringLiteral("圧縮結果がないため元のシングルを残します")));
+    EXPECT_TRUE(
+        HasLineContaining(m_log, QStringLiteral("圧縮結果がないため元のシングルを残します")));
     m_control.stop = false;
     // The trial and stronger engines from a size they cannot reach within the limit (the
     // full list at grade 3 from 40, 1 s per size on a clock moving 100 ms per reading) hand

@@ -56,8 +56,8 @@ TEST(TrialEngine, ConfirmedCoveringsCoverTheirInput) {
             EXPECT_TRUE(end.endsWith(QStringLiteral("指定口数に達したので検索を終了します")) ||
                         end.endsWith(QStringLiteral("指定時間になったので検索を終了します")) ||
                         end.endsWith(QStringLiteral("下限に達したので検索を終了します")));
-            EXPECT_TRUE(lines[lines.size() - 2].contains(
-                QString::number(engine.SingleCount()) + QStringLiteral("口 (下限 ")));
+            EXPECT_TRUE(lines[lines.size() - 2].contains(QString::number(engine.SingleCount()) +
+                                                         QStringLiteral("口 (下限 ")));
         }
     }
 }

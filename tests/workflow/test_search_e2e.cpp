@@ -227,8 +227,10 @@ TEST(SearchDriverTest, StopEndsALongTrialSearchOnAWorkerAndRefusesASecondSearchM
     // Stopped before any size was confirmed: the fast engine's covering, never an empty list.
     ASSERT_FALSE(doc.Record.Singles.empty());
     EXPECT_TRUE(Covers(doc.Record.Singles, AllOf(doc.Record.Multi), 1));
-    EXPECT_TRUE(ReportLines(doc.Record).join('\n').contains(
-        QStringLiteral("確定した口数がないため高速検索エンジンの組み合わせを使います")));
+    EXPECT_TRUE(ReportLines(doc.Record)
+                    .join('\n')
+                    .contains(QStringLiteral(
+                        "確定した口数がないため高速検索エンジンの組み合わせを使います")));
     EXPECT_EQ(doc.Record.SingleFrame, FrameOf(doc.Record.Singles));
 }
 
