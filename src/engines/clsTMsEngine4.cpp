@@ -76,6 +76,7 @@ void clsTMsEngine4::StartExactSearch() {
     m_exactCovering.clear();
     m_exactFinished = false;
     m_exactTaken = false;
+    m_exactLogged = false;
     const auto group = SymbolGroup::FindExactGroup(m_targets, m_candidates);
     if (!group || m_beginCount < m_lowerBound) {
         return;
@@ -129,6 +130,7 @@ void clsTMsEngine4::BeforeSize() {
     if (!m_exactTaken && m_exactReady.load(std::memory_order_acquire)) {
         TakeExactCovering();
     }
+    LogExactProof();
 }
 
 // Logs what the exact search proved and makes its covering the one the sizes start from.
@@ -141,7 +143,13 @@ void clsTMsEngine4::TakeExactCovering() {
             m_known = m_exactCovering;
         }
     }
-    if (m_exactComplete) {
+}
+
+// The line saying what the exact search proved, once it is taken; written between sizes, never
+// into the open line of a size.
+void clsTMsEngine4::LogExactProof() {
+    if (m_exactTaken && m_exactComplete && !m_exactLogged) {
+        m_exactLogged = true;
         m_host.Msg(m_exactMinimum > 0 ? QString::number(m_exactMinimum) + kExactMinimum
                                       : QString::number(m_beginCount) + kExactNone,
                    true, true);
@@ -212,6 +220,7 @@ void clsTMsEngine4::RunSize(int32_t n) {
             m_host.RequestStop();
         }
     }
+    LogExactProof();
     EndIfOutOfTime(outOfTime);
 }
 

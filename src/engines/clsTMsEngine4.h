@@ -74,6 +74,7 @@ private:
     void EndExactSearch();
     bool ExactCoveringFits() const;
     void TakeExactCovering();
+    void LogExactProof();
     void BeforeSize() override;
     void RunSize(int32_t n) override;
     void PrepareLanes(int32_t n);
@@ -102,6 +103,7 @@ private:
     std::vector<int32_t> m_exactCovering;
     bool m_exactFinished = false;
     bool m_exactTaken = false;
+    bool m_exactLogged = false;
     int32_t m_exactOrbits = 0;
     bool m_exactComplete = false;
     int32_t m_exactMinimum = 0;
