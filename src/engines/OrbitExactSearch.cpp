@@ -33,6 +33,8 @@ void OrbitExactSearch::Run(int32_t bound, int64_t nodeBudget, std::function<bool
     m_forbidden.assign(static_cast<size_t>(sets), 0);
     m_gain.assign(static_cast<size_t>(sets), 0);
     m_uncovered = elements;
+    // No covering chooses a set twice, so the depth never passes the set count.
+    m_branches.resize(static_cast<size_t>(sets) + 1);
     for (int32_t s = 0; s < sets; ++s) {
         m_gain[s] = static_cast<int32_t>(m_system.SetEnd(s) - m_system.SetBegin(s));
         for (const uint16_t* e = m_system.SetBegin(s); e != m_system.SetEnd(s); ++e) {
@@ -61,7 +63,10 @@ bool OrbitExactSearch::Search(int32_t weight) {
         return true;
     }
     const int32_t e = ChooseElement();
-    std::vector<int32_t> branches;
+    // One buffer per depth (sized in Run, so it never moves): a node allocates nothing once
+    // the depth was seen.
+    std::vector<int32_t>& branches = m_branches[m_chosen.size()];
+    branches.clear();
     for (const uint16_t* s = m_system.ElementBegin(e); s != m_system.ElementEnd(e); ++s) {
         if (!m_forbidden[*s]) {
             branches.push_back(*s);

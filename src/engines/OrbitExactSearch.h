@@ -51,6 +51,7 @@ private:
     int32_t m_bestWeight = 0;
     std::vector<int32_t> m_best;
     std::vector<int32_t> m_chosen;
+    std::vector<std::vector<int32_t>> m_branches; // per depth
     // Per element: sets chosen that hold it, allowed sets left that hold it.
     std::vector<int32_t> m_cover;
     std::vector<int32_t> m_options;

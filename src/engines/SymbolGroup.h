@@ -26,9 +26,9 @@ public:
     // FindQuarterSymmetry and the map of FindSymmetry.
     static std::vector<SymbolGroup> FindGroups(const std::vector<int32_t>& targets,
                                                const std::vector<int32_t>& candidates);
-    // The largest group the exact search over orbits tries: the first of FindGroups' first two
-    // with the cyclic move of the slots that hold the same classes added where both lists keep
-    // it, else that group alone; none when FindGroups has none.
+    // The group the exact search over orbits tries: the first group of FindGroups with the
+    // cyclic move of the slots that hold the same classes added where both lists keep it, else
+    // that group alone; none when FindGroups has none.
     static std::optional<SymbolGroup> FindExactGroup(const std::vector<int32_t>& targets,
                                                      const std::vector<int32_t>& candidates);
 
