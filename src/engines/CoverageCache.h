@@ -28,6 +28,7 @@ public:
 
     int32_t CandidateCount() const { return static_cast<int32_t>(m_candidates.size()); }
     int32_t Candidate(int32_t position) const { return m_candidates[position]; }
+    const std::vector<int32_t>& Candidates() const { return m_candidates; }
     // Position of a single in the candidate list, -1 when it is not a candidate.
     int32_t PositionOf(int32_t lngNo) const { return m_indexMap[lngNo]; }
     const uint16_t* RunBegin(int32_t position) const {

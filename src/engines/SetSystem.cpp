@@ -1,10 +1,11 @@
 #include "engines/SetSystem.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/LotteryConstants.h"
 #include "engines/CoverageCache.h"
-#include "engines/SymbolMap.h"
+#include "engines/SymbolGroup.h"
 
 namespace kestrel {
 
@@ -25,44 +26,68 @@ SetSystem SetSystem::FromCache(const CoverageCache& cache, const std::vector<int
         system.m_setStart.push_back(static_cast<int32_t>(system.m_setFlat.size()));
         system.m_members[j] = j;
         system.m_setOf[j] = j;
+        system.m_memberStart.push_back(j + 1);
     }
+    system.m_elementWeight.assign(targets.size(), 1);
     system.Invert(static_cast<int32_t>(targets.size()));
     return system;
 }
 
-SetSystem SetSystem::FromOrbits(const CoverageCache& cache, const std::vector<int32_t>& targets,
-                                const SymbolMap& map) {
+SetSystem SetSystem::FromGroup(const CoverageCache& cache, const std::vector<int32_t>& targets,
+                               const SymbolGroup& group, bool pinSmall) {
+    SetSystem system;
+    const auto candidateOrbits = group.Orbits(cache.Candidates());
+    for (const auto& orbit : candidateOrbits) {
+        system.m_memberCount = std::max(system.m_memberCount, static_cast<int32_t>(orbit.size()));
+    }
+    const auto pinned = [&](const std::vector<int32_t>& orbit) {
+        return pinSmall && static_cast<int32_t>(orbit.size()) < system.m_memberCount;
+    };
+    // Targets the pinned orbits cover need no set.
+    std::array<bool, kSingleCount> done{};
+    for (const auto& orbit : candidateOrbits) {
+        if (pinned(orbit)) {
+            for (const int32_t x : orbit) {
+                const int32_t position = cache.PositionOf(x);
+                system.m_pinned.push_back(position);
+                const uint16_t* run = cache.RunBegin(position);
+                for (int32_t i = 0; i < cache.RunLength(position); ++i) {
+                    done[run[i]] = true;
+                }
+            }
+        }
+    }
     std::array<int32_t, kSingleCount> orbitOf{};
     orbitOf.fill(-1);
     int32_t elementCount = 0;
-    for (const int32_t t : targets) {
-        if (orbitOf[t] < 0) {
-            for (int32_t x = t; orbitOf[x] < 0; x = map.Apply(x)) {
+    for (const auto& orbit : group.Orbits(targets)) {
+        if (!done[orbit.front()]) {
+            for (const int32_t x : orbit) {
                 orbitOf[x] = elementCount;
             }
+            system.m_elementWeight.push_back(static_cast<int32_t>(orbit.size()));
             ++elementCount;
         }
     }
-    SetSystem system;
-    system.m_memberCount = map.Order();
-    const int32_t count = cache.CandidateCount();
-    system.m_setOf.assign(static_cast<size_t>(count), -1);
+    system.m_setOf.assign(static_cast<size_t>(cache.CandidateCount()), -1);
     std::vector<int32_t> stamp(static_cast<size_t>(elementCount), -1);
-    for (int32_t j = 0; j < count; ++j) {
-        if (system.m_setOf[j] >= 0) {
+    for (const auto& orbit : candidateOrbits) {
+        if (pinned(orbit)) {
             continue;
         }
         const int32_t s = system.SetCount();
-        int32_t x = cache.Candidate(j);
-        for (int k = 0; k < map.Order(); ++k, x = map.Apply(x)) {
+        for (const int32_t x : orbit) {
             const int32_t position = cache.PositionOf(x);
             system.m_members.push_back(position);
             system.m_setOf[position] = s;
         }
+        system.m_memberStart.push_back(static_cast<int32_t>(system.m_members.size()));
+        // By symmetry the target orbits one member covers are those the whole orbit covers.
+        const int32_t j = cache.PositionOf(orbit.front());
         const uint16_t* run = cache.RunBegin(j);
         for (int32_t i = 0; i < cache.RunLength(j); ++i) {
             const int32_t e = orbitOf[run[i]];
-            if (stamp[e] != s) {
+            if (e >= 0 && stamp[e] != s) {
                 stamp[e] = s;
                 system.m_setFlat.push_back(static_cast<uint16_t>(e));
             }

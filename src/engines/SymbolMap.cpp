@@ -8,15 +8,6 @@ namespace kestrel {
 
 namespace {
 
-// Cycle length of class c under one slot's permutation.
-int CycleLength(const std::array<uint8_t, kGoalClassCount>& slot, int c) {
-    int length = 1;
-    for (int x = slot[c]; x != c; x = slot[x]) {
-        ++length;
-    }
-    return length;
-}
-
 // The slot masks with these many slots, in that order of sizes, each size in rising mask order.
 std::vector<int> MasksBySize(std::initializer_list<int> sizes) {
     std::vector<int> masks;
@@ -44,11 +35,20 @@ std::optional<SymbolMap> FirstKeeping(const std::vector<SymbolMap>& maps,
 
 } // namespace
 
-SymbolMap::SymbolMap(const Image& image) : m_image(image) {
-    for (const auto& slot : m_image) {
-        for (int c = 0; c < kGoalClassCount; ++c) {
-            m_order = std::lcm(m_order, CycleLength(slot, c));
+SymbolMap::SymbolMap(const Image& image, const Slots& slotTo) : m_image(image), m_slotTo(slotTo) {
+    // The lcm of the cycle lengths over every single; a slot move makes per-slot cycles
+    // meaningless, and 4096 applications are cheap.
+    std::array<bool, kSingleCount> seen{};
+    for (int32_t s = 0; s < kSingleCount; ++s) {
+        if (seen[s]) {
+            continue;
         }
+        int length = 0;
+        for (int32_t x = s; !seen[x]; x = Apply(x)) {
+            seen[x] = true;
+            ++length;
+        }
+        m_order = std::lcm(m_order, length);
     }
 }
 
@@ -61,6 +61,37 @@ SymbolMap SymbolMap::AddAt(int slotMask, int amount) {
         }
     }
     return SymbolMap(image);
+}
+
+SymbolMap SymbolMap::XorAt(int slotMask, int amount) {
+    Image image{};
+    for (int i = 0; i < kSlotCount; ++i) {
+        const int x = (slotMask >> i) & 1 ? amount : 0;
+        for (int c = 0; c < kGoalClassCount; ++c) {
+            image[i][c] = static_cast<uint8_t>(c ^ x);
+        }
+    }
+    return SymbolMap(image);
+}
+
+SymbolMap SymbolMap::ShiftSlots(int slotMask) {
+    Image image{};
+    Slots slotTo{};
+    int slots[kSlotCount];
+    int count = 0;
+    for (int i = 0; i < kSlotCount; ++i) {
+        for (int c = 0; c < kGoalClassCount; ++c) {
+            image[i][c] = static_cast<uint8_t>(c);
+        }
+        slotTo[i] = static_cast<uint8_t>(i);
+        if ((slotMask >> i) & 1) {
+            slots[count++] = i;
+        }
+    }
+    for (int k = 0; k < count; ++k) {
+        slotTo[slots[k]] = static_cast<uint8_t>(slots[(k + 1) % count]);
+    }
+    return SymbolMap(image, slotTo);
 }
 
 std::optional<SymbolMap> SymbolMap::CycleOfClasses(const std::vector<int32_t>& singles) {
@@ -77,11 +108,13 @@ std::optional<SymbolMap> SymbolMap::CycleOfClasses(const std::vector<int32_t>& s
             image[i][c] = static_cast<uint8_t>(c);
         }
         const int count = std::popcount(static_cast<unsigned>(used[i]));
-        if (count == 3) {
+        if (count >= 3) {
+            // Of four classes the lowest stays: the cycle of the other three.
+            const int moving = count == 4 ? used[i] & ~1 : used[i];
             int classes[3];
             int k = 0;
             for (int c = 0; c < kGoalClassCount; ++c) {
-                if ((used[i] >> c) & 1) {
+                if ((moving >> c) & 1) {
                     classes[k++] = c;
                 }
             }
@@ -123,18 +156,6 @@ std::optional<SymbolMap> SymbolMap::FindQuarterSymmetry(const std::vector<int32_
         maps.push_back(AddAt(mask, 1));
     }
     return FirstKeeping(maps, targets, candidates);
-}
-
-std::vector<SymbolMap> SymbolMap::FindSymmetries(const std::vector<int32_t>& targets,
-                                                 const std::vector<int32_t>& candidates) {
-    std::vector<SymbolMap> maps;
-    if (auto quarter = FindQuarterSymmetry(targets, candidates)) {
-        maps.push_back(*quarter);
-    }
-    if (auto map = FindSymmetry(targets, candidates)) {
-        maps.push_back(*map);
-    }
-    return maps;
 }
 
 bool SymbolMap::Preserves(const std::vector<int32_t>& singles) const {

@@ -9,20 +9,29 @@
 
 namespace kestrel {
 
-// A map of the goal classes applied slot by slot (one permutation of 0..3 per slot). Such a map
-// keeps the number of differing slots between any two singles, so it carries a covering of a
-// list onto a covering of the list's image. When a list and its candidates are both unchanged by
-// the map, a covering may be searched among whole orbits of the map only.
+// A map of the singles that moves the goal class of every slot by a permutation of 0..3 of its
+// own and may then move the slots among themselves. Such a map keeps the number of differing
+// slots between any two singles, so it carries a covering of a list onto a covering of the
+// list's image. When a list and its candidates are both unchanged by the map, a covering may be
+// searched among whole orbits of the map only.
 class SymbolMap {
 public:
     using Image = std::array<std::array<uint8_t, kGoalClassCount>, kSlotCount>;
+    using Slots = std::array<uint8_t, kSlotCount>;
 
-    explicit SymbolMap(const Image& image);
+    // The class of slot i becomes image[i][class], then moves to slot slotTo[i].
+    explicit SymbolMap(const Image& image, const Slots& slotTo = {0, 1, 2, 3, 4, 5});
 
     // Adds `amount` (mod 4) to the class of every slot in `slotMask` (bit i = slot i + 1).
     static SymbolMap AddAt(int slotMask, int amount);
-    // Per slot, cycles the three classes the singles use there (lowest to next, highest to
-    // lowest) and keeps a slot that holds one class; none when some slot holds two or four.
+    // XORs `amount` into the class of every slot in `slotMask`: the translations of GF(4)
+    // (1 swaps 0 with 1 and 2 with 3; 2 is adding 2).
+    static SymbolMap XorAt(int slotMask, int amount);
+    // Moves the slots of `slotMask` one place on, in a cycle (the highest to the lowest).
+    static SymbolMap ShiftSlots(int slotMask);
+    // Per slot, cycles three of the classes the singles use there: of three classes all of
+    // them (lowest to next, highest to lowest), of four the three above the lowest, which stays;
+    // a slot of one class is kept. None when some slot holds two classes or no slot moves.
     static std::optional<SymbolMap> CycleOfClasses(const std::vector<int32_t>& singles);
 
     // The first map of a fixed list (adding 2 at three, six, four, five, two or one slots, then
@@ -34,15 +43,11 @@ public:
     // The same over maps of order 4: adding 1 at four, five, six, three, two or one slots.
     static std::optional<SymbolMap> FindQuarterSymmetry(const std::vector<int32_t>& targets,
                                                         const std::vector<int32_t>& candidates);
-    // The maps the orbit search uses, larger orbits first: the map of order 4, then the one of
-    // FindSymmetry, each when there is one.
-    static std::vector<SymbolMap> FindSymmetries(const std::vector<int32_t>& targets,
-                                                 const std::vector<int32_t>& candidates);
 
     int32_t Apply(int32_t lngNo) const {
         int32_t out = 0;
         for (int i = 0; i < kSlotCount; ++i) {
-            out |= static_cast<int32_t>(m_image[i][(lngNo >> (2 * i)) & 3]) << (2 * i);
+            out |= static_cast<int32_t>(m_image[i][(lngNo >> (2 * i)) & 3]) << (2 * m_slotTo[i]);
         }
         return out;
     }
@@ -55,6 +60,7 @@ public:
 
 private:
     Image m_image;
+    Slots m_slotTo;
     int m_order = 1;
 };
 

@@ -21,6 +21,7 @@ namespace {
 const QString kEngineErrTitle = QStringLiteral("MsEngine Err");
 const QString kChushutsuLabel = QStringLiteral("抽出");
 const QString kBadSingle = QStringLiteral("範囲外のシングル番号があるため圧縮できません");
+const QString kKeptList = QStringLiteral("圧縮結果がないため元のシングルを残します");
 
 } // namespace
 
@@ -137,6 +138,14 @@ void clsTMsEngine::EngineRun(std::vector<int32_t>& lngSingle, const EngineSettin
         } else {
             const std::vector<int32_t> original = lngSingle;
             RunEngine(lngSingle, s, marks);
+            if (lngSingle.empty() && !original.empty()) {
+                // A stopped engine may hand back nothing; the list it was given covers itself,
+                // so it stays rather than being replaced by an empty one.
+                lngSingle = original;
+                if (m_log != nullptr) {
+                    m_log->Msg(kKeptList, true, true);
+                }
+            }
             if (s.ChushutsuFlag) {
                 Extract(lngSingle, s);
             }

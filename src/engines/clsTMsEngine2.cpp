@@ -12,6 +12,7 @@ void clsTMsEngine2::EngineStart(const std::vector<int32_t>& lngSingle, int grade
     if (Prepare(lngSingle, grade, settings, marks)) {
         SizeLoop();
     }
+    Finish(lngSingle, grade);
 }
 
 void clsTMsEngine2::RunSize(int32_t n) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "core/MarkTable.h"
@@ -17,13 +18,20 @@ namespace kestrel {
 // The stronger search engine (強化検索エンジン): the frame of the trial engine (extension, cache,
 // sizes from BeginCount down, EndCount, EndTime, pause, stop, log lines) with two row-weighting
 // searches inside. The first searches the candidates themselves; the second searches whole
-// orbits of symbol maps that leave the list and the candidates unchanged, when there are any,
+// orbits of symbol groups that leave the list and the candidates unchanged, when there are any,
 // and is otherwise a second search of the candidates that weighs whole swaps. The second search
 // starts with the largest orbits; when a size is not found among them within a fixed number of
 // steps per orbit, it goes on among the next smaller orbits for the rest of the run. On two
 // threads each search has its own; the first covering found at a size wins, is checked against
 // every target and confirmed, and both searches go on to the next size from it. On one thread
 // the two take turns in fixed slices, so a seeded run repeats exactly.
+//
+// When the list has a symmetry whose orbits are few, an exact search over the orbits of the
+// largest group (OrbitExactSearch, with a node budget of its own) looks for the smallest
+// covering made of whole orbits: on two threads on a third thread beside the sizes, on one
+// before them. Its covering ends the size being searched when it is no larger, is checked and
+// confirmed like any other, and the sizes go on below it; when the search went through every
+// branch the log says that size is the least among such coverings.
 class clsTMsEngine4 final : public CoveringEngine {
 public:
     static constexpr int kLaneCount = 2;
@@ -39,6 +47,12 @@ public:
 
     // Singles per orbit the second search starts with; 1 when the input has no symmetry it uses.
     int OrbitSize() const { return m_orbitSize; }
+    // The exact search of the last run: the orbits it searched (0 when it did not run), whether
+    // it went through every branch, and the size of the covering it found (0 when none had at
+    // most BeginCount singles).
+    int32_t ExactOrbitCount() const { return m_exactOrbits; }
+    bool ExactComplete() const { return m_exactComplete; }
+    int32_t ExactMinimum() const { return m_exactMinimum; }
     // Steps a search has made in this run (readable while it runs).
     int64_t LaneSteps(int lane) const { return m_lanes[lane].steps.load(); }
     // Search threads that are holding still for a pause.
@@ -55,6 +69,13 @@ private:
     };
 
     void BuildLanes();
+    void StartExactSearch();
+    void RunExactSearch();
+    void EndExactSearch();
+    bool ExactCoveringFits() const;
+    void TakeExactCovering();
+    void LogExactProof();
+    void BeforeSize() override;
     void RunSize(int32_t n) override;
     void PrepareLanes(int32_t n);
     bool DescendOrbits();
@@ -74,6 +95,18 @@ private:
     size_t m_orbitLevel = 0;
     std::array<Lane, kLaneCount> m_lanes;
     int m_orbitSize = 1;
+    // The exact search: its problem, its thread, what it found (written before m_exactReady).
+    SetSystem m_exactSystem;
+    std::thread m_exactThread;
+    std::atomic<bool> m_exactReady{false};
+    std::atomic<bool> m_exactCancel{false};
+    std::vector<int32_t> m_exactCovering;
+    bool m_exactFinished = false;
+    bool m_exactTaken = false;
+    bool m_exactLogged = false;
+    int32_t m_exactOrbits = 0;
+    bool m_exactComplete = false;
+    int32_t m_exactMinimum = 0;
     int32_t m_size = 0;
     int m_slices = 0;
     std::atomic<int> m_winner{-1};

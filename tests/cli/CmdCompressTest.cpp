@@ -100,6 +100,28 @@ TEST_F(CmdCompress, StrongerMethodsCoverAndRepeatOnOneThread) {
     }
 }
 
+TEST_F(CmdCompress, AnEngineThatConfirmsNoSizeStillWritesACovering) {
+    // The trial engine on the full list at grade 3 from 40 singles, one second per size: 40 is
+    // out of its reach, so it confirms nothing and hands back the fast engine's covering.
+    const std::vector<int> all = {0, 1, 2, 3};
+    const std::vector<Row> input = Product({{all, all, all, all, all, all}});
+    const QString in = WriteCsv("in.csv", input);
+    const QString out = Path("out.csv");
+    const CliRun run = Run({"--seed", "3", "compress", in, "-o", out, "--method", "4", "--begin",
+                            "40", "--time", "1"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("40を検索中...中断"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(
+        QStringLiteral("確定した口数がないため高速検索エンジンの組み合わせを使います")));
+    const std::vector<Row> output = ReadCsv(out);
+    ASSERT_FALSE(output.empty());
+    const std::vector<int> tousen = TousenNumbers(run.OutLines().last());
+    ASSERT_EQ(tousen.size(), 6u);
+    EXPECT_EQ(tousen[5], 4096); // every single of the full list is a hit of grade 3 or better
+    EXPECT_TRUE(
+        run.out.contains(QString::number(output.size()) + QStringLiteral("口 (下限 27口)")));
+}
+
 TEST_F(CmdCompress, MethodZeroKeepsTheList) {
     const std::vector<Row> input = {
         {3, 2, 1, 0, 3, 2}, {0, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 1}, {3, 2, 1, 0, 3, 2}};

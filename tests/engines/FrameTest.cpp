@@ -115,12 +115,39 @@ TEST_F(FrameTest, EnginesCompressAndFillTheFigures) {
     EXPECT_EQ(m_tousen[4], 81 - static_cast<int>(Uncovered(m_list, list, 1).size()));
 }
 
-TEST_F(FrameTest, StoppedFastEngineGivesNothing) {
+TEST_F(FrameTest, NoEngineReplacesTheListByAnEmptyOne) {
+    // The fast engine stopped before it chose anything: the list stays.
     auto list = m_list;
     m_control.stop = true;
     m_frame.EngineRun(list, Settings(1), m_marks, m_tousen);
-    EXPECT_TRUE(list.empty());
-    EXPECT_TRUE(m_tousen.empty());
+    EXPECT_EQ(list, m_list);
+    ASSERT_EQ(m_tousen.size(), 6u);
+    EXPECT_EQ(m_tousen[1], 81);
+    EXPECT_TRUE(
+        HasLineContaining(m_log, QStringLiteral("圧縮結果がないため元のシングルを残します")));
+    m_control.stop = false;
+    // The trial and stronger engines from a size they cannot reach within the limit (the
+    // full list at grade 3 from 40, 1 s per size on a clock moving 100 ms per reading) hand
+    // back the fast engine's covering.
+    std::vector<int32_t> all(4096);
+    std::iota(all.begin(), all.end(), 0);
+    for (const int method : {4, 7}) {
+        SCOPED_TRACE(method);
+        auto clock = std::make_shared<test::SteppingClock>(100);
+        clsTMsg log(clock);
+        clsTMsEngine frame;
+        frame.Initialize(&log, nullptr, clock);
+        list = all;
+        EngineSettings s = Settings(method);
+        s.BeginCount = 40;
+        s.EndTime = 1;
+        frame.EngineRun(list, s, test::Marks({15, 15, 15, 15, 15, 15}), m_tousen);
+        ASSERT_FALSE(list.empty());
+        EXPECT_TRUE(Uncovered(all, list, 2).empty());
+        EXPECT_TRUE(HasLineContaining(log, QStringLiteral("40を検索中...中断")));
+        EXPECT_TRUE(HasLineContaining(
+            log, QStringLiteral("確定した口数がないため高速検索エンジンの組み合わせを使います")));
+    }
 }
 
 TEST_F(FrameTest, StopAndPauseReachTheRunningTrialEngine) {
@@ -137,10 +164,14 @@ TEST_F(FrameTest, StopAndPauseReachTheRunningTrialEngine) {
         EngineSettings s = Settings(method);
         s.BeginCount = 14;
         s.EndCount = 1;
-        std::thread worker([&] { frame.EngineRun(list, s, m_marks, m_tousen); });
-        // Size 8 cannot be covered; pause there, see the fake clock advance in 500 ms sleeps.
+        // 16 singles whose smallest covering has 4 (the bound is 3).
+        const MarkTable marks = test::Marks({15, 15, 1, 1, 1, 1});
+        const auto input = test::Expand(marks);
+        list = input;
+        std::thread worker([&] { frame.EngineRun(list, s, marks, m_tousen); });
+        // Size 3 cannot be covered; pause there, see the fake clock advance in 500 ms sleeps.
         ASSERT_TRUE(
-            test::WaitFor([&] { return HasLineContaining(log, QStringLiteral("8を検索中")); }));
+            test::WaitFor([&] { return HasLineContaining(log, QStringLiteral("3を検索中")); }));
         EXPECT_TRUE(frame.Run());
         EXPECT_EQ(frame.ActiveEngine(), kind);
         frame.EnginePause(true);
@@ -148,9 +179,9 @@ TEST_F(FrameTest, StopAndPauseReachTheRunningTrialEngine) {
         frame.EngineStop();
         worker.join();
         EXPECT_FALSE(frame.Run());
-        ASSERT_EQ(list.size(), 9u);
-        EXPECT_TRUE(Uncovered(m_list, list, 1).empty());
-        EXPECT_EQ(m_tousen[4], 81);
+        ASSERT_EQ(list.size(), 4u);
+        EXPECT_TRUE(Uncovered(input, list, 1).empty());
+        EXPECT_EQ(m_tousen[4], 16);
     }
 }
 

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <set>
 #include <thread>
 
 #include "EngineTestSupport.h"
 #include "engines/CoverageCache.h"
 #include "engines/EngineHost.h"
+#include "engines/OrbitExactSearch.h"
 #include "engines/SetSystem.h"
+#include "engines/SymbolGroup.h"
 #include "engines/SymbolMap.h"
 #include "engines/WeightedCoverSearch.h"
 #include "engines/clsTMsEngine1.h"
@@ -144,19 +148,27 @@ TEST(StrongerEngine, ConfirmedCoveringsCoverTheirInput) {
             EXPECT_TRUE(allowed.count(single)) << single;
         }
         const QStringList lines = log.Lines();
-        ASSERT_GE(lines.size(), 2);
-        EXPECT_TRUE(lines[lines.size() - 2].endsWith(
-                        QStringLiteral("指定口数に達したので検索を終了します")) ||
-                    lines[lines.size() - 2].endsWith(
-                        QStringLiteral("指定時間になったので検索を終了します")));
+        ASSERT_GE(lines.size(), 3);
+        const QString end = lines[lines.size() - 3];
+        EXPECT_TRUE(end.endsWith(QStringLiteral("指定口数に達したので検索を終了します")) ||
+                    end.endsWith(QStringLiteral("指定時間になったので検索を終了します")) ||
+                    end.endsWith(QStringLiteral("下限に達したので検索を終了します")))
+            << end.toStdString();
+        EXPECT_TRUE(lines[lines.size() - 2].contains(QString::number(engine.SingleCount()) +
+                                                     QStringLiteral("口 (下限 ")));
     }
 }
 
-TEST(StrongerEngine, SymmetryIsUsedOnlyWhereBothListsKeepIt) {
+std::vector<int32_t> AllSingles() {
     std::vector<int32_t> all(4096);
     for (int32_t i = 0; i < 4096; ++i) {
         all[i] = i;
     }
+    return all;
+}
+
+TEST(SymbolGroup, GroupsAreUsedOnlyWhereBothListsKeepThem) {
+    const auto all = AllSingles();
     std::vector<int32_t> subset1500;
     for (int32_t w = 0; w < 4096; ++w) {
         if (static_cast<uint32_t>(w) * 2654435761u < 1500u << 20) {
@@ -168,48 +180,195 @@ TEST(StrongerEngine, SymmetryIsUsedOnlyWhereBothListsKeepIt) {
     ternaryPlusOne.push_back(4095);
     auto allButOne = all;
     allButOne.pop_back();
+    const auto mixed = test::Expand(test::Marks({15, 15, 15, 7, 7, 1}));
     const auto orbits = PlusOneOrbits(200, 10);
     const std::vector<int32_t> brokenOrbits(orbits.begin() + 1, orbits.end());
     struct Case {
         const char* name;
         std::vector<int32_t> targets;
         std::vector<int32_t> candidates;
-        int order;               // of FindSymmetry; 0 = none
-        std::vector<int> orders; // of FindSymmetries, in their order
+        std::vector<int> largest; // largest orbit of each group of FindGroups, in order
+        std::vector<int> smallest;
+        int exactLargest; // of FindExactGroup; 0 = none
     };
     const std::vector<Case> cases = {
-        {"all 4096", all, all, 2, {4, 2}},
-        {"ternary 729", ternary, ternary, 3, {3}},
-        {"1500 of 4096", subset1500, subset1500, 0, {}},
-        {"ternary with one more candidate", ternary, ternaryPlusOne, 0, {}},
-        {"all but one target", allButOne, all, 0, {}},
-        {"reduced multi", ReducedMulti(5).second, ReducedMulti(5).second, 0, {}},
-        {"orbits of +1", orbits, orbits, 2, {4, 2}},
-        {"orbits of +1 but one", brokenOrbits, brokenOrbits, 0, {}},
-        {"orbits of +1 as candidates only", brokenOrbits, orbits, 0, {}},
+        // GF(4), the class cycle fixing 000000, adding 1 at four slots, adding 2 at three;
+        // with the slots cycled as well orbits of up to 24.
+        {"all 4096", all, all, {4, 3, 4, 2}, {4, 1, 4, 2}, 24},
+        // The cycle of three classes at every slot, cycled slots on top.
+        {"ternary 729", ternary, ternary, {3}, {3}, 18},
+        // Slots of four, three and one classes: GF(4) and adding at the three slots of four,
+        // the cycle (fixing class 0 where there are four, so that only the slots of three move
+        // every single); the three slots of four move round as well.
+        {"slots of 4, 3, 1", mixed, mixed, {4, 3, 4, 2}, {4, 3, 4, 2}, 12},
+        {"1500 of 4096", subset1500, subset1500, {}, {}, 0},
+        {"ternary with one more candidate", ternary, ternaryPlusOne, {}, {}, 0},
+        {"all but one target", allButOne, all, {}, {}, 0},
+        {"reduced multi", ReducedMulti(5).second, ReducedMulti(5).second, {}, {}, 0},
+        {"orbits of +1", orbits, orbits, {4, 2}, {4, 2}, 4},
+        {"orbits of +1 but one", brokenOrbits, brokenOrbits, {}, {}, 0},
+        {"orbits of +1 as candidates only", brokenOrbits, orbits, {}, {}, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto map = SymbolMap::FindSymmetry(c.targets, c.candidates);
-        ASSERT_EQ(map.has_value(), c.order > 0);
-        if (map) {
-            EXPECT_EQ(map->Order(), c.order);
-        }
-        const std::vector<SymbolMap> maps = SymbolMap::FindSymmetries(c.targets, c.candidates);
-        std::vector<int> orders;
-        for (const SymbolMap& m : maps) {
-            orders.push_back(m.Order());
-            EXPECT_TRUE(m.Preserves(c.targets));
-            EXPECT_TRUE(m.Preserves(c.candidates));
-            for (const int32_t s : c.candidates) {
-                int32_t x = m.Apply(s);
-                for (int k = 1; k < m.Order(); ++k, x = m.Apply(x)) {
-                    EXPECT_NE(x, s);
+    const auto check = [](const SymbolGroup& group, const std::vector<int32_t>& list) {
+        EXPECT_TRUE(group.Preserves(list));
+        std::vector<int> seen(4096, 0);
+        size_t total = 0;
+        std::pair<int, int> sizes{4096, 0};
+        for (const auto& orbit : group.Orbits(list)) {
+            total += orbit.size();
+            sizes = {std::min(sizes.first, static_cast<int>(orbit.size())),
+                     std::max(sizes.second, static_cast<int>(orbit.size()))};
+            for (const int32_t x : orbit) {
+                EXPECT_EQ(seen[x]++, 0) << x;
+                // Every generator keeps the orbit.
+                for (const SymbolMap& map : group.Generators()) {
+                    EXPECT_NE(std::find(orbit.begin(), orbit.end(), map.Apply(x)), orbit.end());
                 }
             }
         }
-        EXPECT_EQ(orders, c.orders);
+        EXPECT_EQ(total, std::set<int32_t>(list.begin(), list.end()).size());
+        return sizes;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int> largest;
+        std::vector<int> smallest;
+        for (const SymbolGroup& group : SymbolGroup::FindGroups(c.targets, c.candidates)) {
+            check(group, c.targets);
+            const auto sizes = check(group, c.candidates);
+            smallest.push_back(sizes.first);
+            largest.push_back(sizes.second);
+        }
+        EXPECT_EQ(largest, c.largest);
+        EXPECT_EQ(smallest, c.smallest);
+        const auto exact = SymbolGroup::FindExactGroup(c.targets, c.candidates);
+        ASSERT_EQ(exact.has_value(), c.exactLargest > 0);
+        if (exact) {
+            check(*exact, c.targets);
+            EXPECT_EQ(check(*exact, c.candidates).second, c.exactLargest);
+        }
     }
+}
+
+TEST(SymbolMap, MapsKeepDistancesAndHaveTheirOrders) {
+    const auto cycle4 = SymbolMap::CycleOfClasses(AllSingles());
+    ASSERT_TRUE(cycle4.has_value());
+    const std::vector<std::pair<SymbolMap, int>> maps = {
+        {SymbolMap::XorAt(0x3F, 1), 2},   {SymbolMap::XorAt(0x3F, 3), 2},
+        {SymbolMap::AddAt(0x0F, 1), 4},   {*cycle4, 3},
+        {SymbolMap::ShiftSlots(0x3F), 6}, {SymbolMap::ShiftSlots(0x15), 3},
+    };
+    std::mt19937 gen(3);
+    for (const auto& [map, order] : maps) {
+        EXPECT_EQ(map.Order(), order);
+        for (int i = 0; i < 2000; ++i) {
+            const auto a = static_cast<int32_t>(gen() % 4096);
+            const auto b = static_cast<int32_t>(gen() % 4096);
+            EXPECT_EQ(clsTNumber::Distance(map.Apply(a), map.Apply(b)), clsTNumber::Distance(a, b));
+        }
+    }
+    // The class cycle keeps class 0 where a slot holds all four: 000000 is fixed, 1 -> 2.
+    EXPECT_EQ(cycle4->Apply(0), 0);
+    EXPECT_EQ(cycle4->Apply(1), 2);
+    EXPECT_EQ(cycle4->Apply(3), 1);
+    EXPECT_EQ(SymbolMap::ShiftSlots(0x3F).Apply(3), 3 << 2);
+    EXPECT_EQ(SymbolMap::ShiftSlots(0x3F).Apply(3 << 10), 3);
+}
+
+// The lightest union of orbits by trying every subset of the sets (up to 22 sets, 64 elements).
+int32_t LightestByBruteForce(const SetSystem& system) {
+    const int32_t sets = system.SetCount();
+    std::vector<uint64_t> masks(static_cast<size_t>(sets), 0);
+    for (int32_t s = 0; s < sets; ++s) {
+        for (const uint16_t* e = system.SetBegin(s); e != system.SetEnd(s); ++e) {
+            masks[s] |= uint64_t{1} << *e;
+        }
+    }
+    const uint64_t full =
+        system.ElementCount() == 64 ? ~uint64_t{0} : (uint64_t{1} << system.ElementCount()) - 1;
+    int32_t best = std::numeric_limits<int32_t>::max();
+    for (uint32_t subset = 0; subset < (1u << sets); ++subset) {
+        uint64_t covered = 0;
+        int32_t weight = 0;
+        for (int32_t s = 0; s < sets; ++s) {
+            if ((subset >> s) & 1) {
+                covered |= masks[s];
+                weight += system.MemberSize(s);
+            }
+        }
+        if (covered == full) {
+            best = std::min(best, weight);
+        }
+    }
+    return best;
+}
+
+TEST(OrbitExactSearch, FindsTheLightestUnionOfOrbits) {
+    struct Case {
+        const char* name;
+        std::array<int, 6> marks;
+        int radius;
+    };
+    const std::vector<Case> cases = {
+        {"full 64, radius 1", {15, 15, 15, 1, 1, 1}, 1},
+        {"full 256, radius 1", {15, 15, 15, 15, 1, 1}, 1},
+        {"full 256, radius 2", {15, 15, 15, 15, 1, 1}, 2},
+        {"ternary 81, radius 1", {7, 7, 7, 7, 1, 1}, 1},
+        {"ternary 243, radius 1", {7, 7, 7, 7, 7, 1}, 1},
+        {"slots of 4 and 3, radius 1", {15, 15, 15, 7, 1, 1}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto list = test::Expand(test::Marks(c.marks));
+        EngineHost host;
+        CoverageCache cache;
+        ASSERT_TRUE(cache.Build(list, list, c.radius, host));
+        const auto group = SymbolGroup::FindExactGroup(list, list);
+        ASSERT_TRUE(group.has_value());
+        const SetSystem system = SetSystem::FromGroup(cache, list, *group, false);
+        ASSERT_LE(system.SetCount(), 22) << system.SetCount();
+        ASSERT_LE(system.ElementCount(), 64);
+        const int32_t lightest = LightestByBruteForce(system);
+        OrbitExactSearch exact(system);
+        exact.Run(static_cast<int32_t>(list.size()) + 1, 10000000, nullptr);
+        EXPECT_TRUE(exact.Complete());
+        EXPECT_EQ(exact.BestWeight(), lightest);
+        std::vector<int32_t> chosen;
+        for (const int32_t s : exact.Best()) {
+            for (int32_t k = 0; k < system.MemberSize(s); ++k) {
+                chosen.push_back(cache.Candidate(system.Members(s)[k]));
+            }
+        }
+        EXPECT_EQ(static_cast<int32_t>(chosen.size()), lightest);
+        EXPECT_TRUE(Uncovered(list, chosen, c.radius).empty());
+        // Nothing lighter than the lightest: the search completes and finds nothing.
+        exact.Run(lightest, 10000000, nullptr);
+        EXPECT_TRUE(exact.Complete());
+        EXPECT_TRUE(exact.Best().empty());
+        // A budget too small to go through every branch proves nothing.
+        exact.Run(lightest, 1, nullptr);
+        EXPECT_FALSE(exact.Complete());
+    }
+}
+
+TEST(StrongerEngine, FullListAtGrade3ReachesTheLeastSymmetricCovering) {
+    // On one thread the exact search runs before the sizes, so the log is fixed.
+    const ThreadCountScope scope(1);
+    RandomSource::Seed(47);
+    clsTMsg log;
+    clsTMsEngine4 engine;
+    engine.Initialize(&log, nullptr);
+    const auto all = AllSingles();
+    engine.EngineStart(all, 3, StrongSettings(60, 52), test::Marks({15, 15, 15, 15, 15, 15}));
+    EXPECT_EQ(engine.OrbitSize(), 4);
+    EXPECT_TRUE(engine.ExactComplete());
+    EXPECT_EQ(engine.ExactMinimum(), 52);
+    ASSERT_EQ(engine.SingleCount(), 52);
+    EXPECT_TRUE(Uncovered(all, engine.SingleData(), 2).empty());
+    EXPECT_TRUE(HasLineContaining(log, QStringLiteral("52口が最小です（対称解の範囲）")));
+    EXPECT_TRUE(HasLineContaining(log, QStringLiteral("52を検索中...確定")));
+    EXPECT_FALSE(HasLineContaining(log, QStringLiteral("53を検索中")));
+    EXPECT_TRUE(HasLineContaining(log, QStringLiteral("52口 (下限 27口)")));
 }
 
 TEST(WeightedCoverSearch, BothStepKindsReachTheSmallestCoverings) {
@@ -257,11 +416,11 @@ TEST(StrongerEngine, PauseHoldsAndStopEndsBothSearches) {
         clsTMsg log(clock);
         clsTMsEngine4 engine;
         engine.Initialize(&log, nullptr, clock);
-        // 81 singles whose smallest grade-2 covering has 9: size 8 runs until stopped, the
-        // second search over orbits of 3 (two orbits).
-        const auto list = test::Expand(test::Ternary4Marks());
-        std::thread worker(
-            [&] { engine.EngineStart(list, 2, StrongSettings(8, 1), test::Ternary4Marks()); });
+        // 16 singles whose smallest grade-2 covering has 4 (the bound is 3): size 3 runs until
+        // stopped, the second search over orbits of 2 (orbits of 4 are too large for it).
+        const MarkTable marks = test::Marks({15, 15, 1, 1, 1, 1});
+        const auto list = test::Expand(marks);
+        std::thread worker([&] { engine.EngineStart(list, 2, StrongSettings(3, 1), marks); });
         const auto steps = [&] { return std::pair{engine.LaneSteps(0), engine.LaneSteps(1)}; };
         ASSERT_TRUE(test::WaitFor([&] { return steps().first > 0 && steps().second > 0; }));
         engine.EnginePause(true);
@@ -274,11 +433,11 @@ TEST(StrongerEngine, PauseHoldsAndStopEndsBothSearches) {
             [&] { return steps().first > before.first && steps().second > before.second; }));
         engine.EngineStop();
         worker.join();
-        EXPECT_EQ(engine.OrbitSize(), 3);
-        EXPECT_EQ(engine.SingleCount(), 0);
-        const QStringList lines = log.Lines();
-        ASSERT_GE(lines.size(), 2);
-        EXPECT_TRUE(lines[lines.size() - 2].endsWith(QStringLiteral("8を検索中...中断")));
+        EXPECT_EQ(engine.OrbitSize(), 4);
+        // Nothing confirmed: the fast engine's covering.
+        EXPECT_GE(engine.SingleCount(), 4);
+        EXPECT_TRUE(Uncovered(list, engine.SingleData(), 1).empty());
+        EXPECT_TRUE(HasLineContaining(log, QStringLiteral("3を検索中...中断")));
     }
 }
 

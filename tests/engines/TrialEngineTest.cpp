@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <thread>
 
 #include "EngineTestSupport.h"
 #include "engines/clsTMsEngine1.h"
@@ -51,10 +52,12 @@ TEST(TrialEngine, ConfirmedCoveringsCoverTheirInput) {
                 EXPECT_TRUE(inputSet.count(s));
             }
             const QStringList lines = log.Lines();
-            EXPECT_TRUE(lines[lines.size() - 2].endsWith(
-                            QStringLiteral("指定口数に達したので検索を終了します")) ||
-                        lines[lines.size() - 2].endsWith(
-                            QStringLiteral("指定時間になったので検索を終了します")));
+            const QString end = lines[lines.size() - 3];
+            EXPECT_TRUE(end.endsWith(QStringLiteral("指定口数に達したので検索を終了します")) ||
+                        end.endsWith(QStringLiteral("指定時間になったので検索を終了します")) ||
+                        end.endsWith(QStringLiteral("下限に達したので検索を終了します")));
+            EXPECT_TRUE(lines[lines.size() - 2].contains(QString::number(engine.SingleCount()) +
+                                                         QStringLiteral("口 (下限 ")));
         }
     }
 }
@@ -115,7 +118,9 @@ TEST(TrialEngine, CoveringSeedIsConfirmedWithoutSwaps) {
     EXPECT_TRUE(lines.contains(QStringLiteral("0000 3を検索中...確定")));
     EXPECT_TRUE(lines.contains(QStringLiteral("0000 2を検索中...確定")));
     EXPECT_TRUE(lines.contains(QStringLiteral("0000 1を検索中...確定")));
-    EXPECT_EQ(lines[lines.size() - 2], QStringLiteral("0000 指定口数に達したので検索を終了します"));
+    // One single is the bound: nothing smaller exists.
+    EXPECT_EQ(lines[lines.size() - 3], QStringLiteral("0000 下限に達したので検索を終了します"));
+    EXPECT_EQ(lines[lines.size() - 2], QStringLiteral("0000 1口 (下限 1口)：最小です"));
 }
 
 TEST(TrialEngine, RepeatedInputSinglesStillEnd) {
@@ -127,60 +132,67 @@ TEST(TrialEngine, RepeatedInputSinglesStillEnd) {
     EXPECT_TRUE(Uncovered({0, 4095, 1}, engine.SingleData(), 1).empty());
 }
 
+// 16 singles (all classes at two slots) whose smallest grade-2 covering has 4, where the bound
+// is 3: size 3 is searched and never covered.
+const MarkTable kFull16 = test::Marks({15, 15, 1, 1, 1, 1});
+
 TEST(TrialEngine, StopKeepsThePreviousCovering) {
     RandomSource::Seed(15);
-    const auto input = test::Expand(test::Ternary4Marks());
+    const auto input = test::Expand(kFull16);
     clsTMsEngine2 engine;
     clsTMsg log;
     RunControl control;
     engine.Initialize(&log, &control);
-    std::thread worker(
-        [&] { engine.EngineStart(input, 2, TrialSettings(14, 1), test::Ternary4Marks()); });
-    // Size 8 can never be covered: the search runs until it is stopped.
+    std::thread worker([&] { engine.EngineStart(input, 2, TrialSettings(14, 1), kFull16); });
     ASSERT_TRUE(
-        test::WaitFor([&] { return HasLineContaining(log, QStringLiteral("8を検索中...")); }));
+        test::WaitFor([&] { return HasLineContaining(log, QStringLiteral("3を検索中...")); }));
     control.stop = true;
     worker.join();
-    ASSERT_EQ(engine.SingleCount(), 9);
+    ASSERT_EQ(engine.SingleCount(), 4);
     EXPECT_TRUE(Uncovered(input, engine.SingleData(), 1).empty());
     const QStringList lines = log.Lines();
-    EXPECT_TRUE(lines[lines.size() - 2].endsWith(QStringLiteral("8を検索中...中断")));
+    EXPECT_TRUE(lines[lines.size() - 3].endsWith(QStringLiteral("3を検索中...中断")));
+    EXPECT_TRUE(lines[lines.size() - 2].endsWith(QStringLiteral("4口 (下限 3口)")));
     EXPECT_FALSE(HasLineContaining(log, QStringLiteral("指定時間")));
 }
 
-TEST(TrialEngine, StopBeforeAnyCoveringLeavesNothing) {
+TEST(TrialEngine, StopBeforeAnyCoveringGivesTheFastCovering) {
     RandomSource::Seed(16);
-    const auto input = test::Expand(test::Ternary4Marks());
+    const auto input = test::Expand(kFull16);
     clsTMsEngine2 engine;
     clsTMsg log;
     engine.Initialize(&log, nullptr);
-    std::thread worker(
-        [&] { engine.EngineStart(input, 2, TrialSettings(8, 1), test::Ternary4Marks()); });
+    std::thread worker([&] { engine.EngineStart(input, 2, TrialSettings(3, 1), kFull16); });
     ASSERT_TRUE(
-        test::WaitFor([&] { return HasLineContaining(log, QStringLiteral("8を検索中...")); }));
+        test::WaitFor([&] { return HasLineContaining(log, QStringLiteral("3を検索中...")); }));
     engine.EngineStop();
     worker.join();
-    EXPECT_EQ(engine.SingleCount(), 0);
+    clsTMsEngine1 fast;
+    fast.Initialize(nullptr, nullptr);
+    fast.EngineStart(input, 2);
+    EXPECT_EQ(engine.SingleData(), fast.SingleData());
+    EXPECT_TRUE(HasLineContaining(
+        log, QStringLiteral("確定した口数がないため高速検索エンジンの組み合わせを使います")));
 }
 
 TEST(TrialEngine, TimeLimitEndsAnImpossibleSize) {
     RandomSource::Seed(17);
-    const auto input = test::Expand(test::Ternary4Marks());
+    const auto input = test::Expand(kFull16);
     // Every clock reading moves 100 ms on, so the 3-second limit of a size passes after a
     // few dozen shakes.
     auto clock = std::make_shared<test::SteppingClock>(100);
     clsTMsEngine2 engine;
     clsTMsg log(clock);
     engine.Initialize(&log, nullptr, clock);
-    engine.EngineStart(input, 2, TrialSettings(12, 1, 3), test::Ternary4Marks());
-    ASSERT_EQ(engine.SingleCount(), 9);
+    engine.EngineStart(input, 2, TrialSettings(12, 1, 3), kFull16);
+    ASSERT_EQ(engine.SingleCount(), 4);
     EXPECT_TRUE(Uncovered(input, engine.SingleData(), 1).empty());
     const QStringList lines = log.Lines();
-    ASSERT_GE(lines.size(), 4);
-    EXPECT_TRUE(lines[lines.size() - 4].endsWith(QStringLiteral("8を検索中...中断")));
-    EXPECT_EQ(lines[lines.size() - 3], QString(55, '-'));
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_TRUE(lines[lines.size() - 5].endsWith(QStringLiteral("3を検索中...中断")));
+    EXPECT_EQ(lines[lines.size() - 4], QString(55, '-'));
     EXPECT_TRUE(
-        lines[lines.size() - 2].endsWith(QStringLiteral(" 指定時間になったので検索を終了します")));
+        lines[lines.size() - 3].endsWith(QStringLiteral(" 指定時間になったので検索を終了します")));
 }
 
 TEST(TrialEngine, PauseHoldsTheSearchUntilResumed) {
