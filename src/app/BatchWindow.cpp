@@ -19,6 +19,9 @@ constexpr int kStateColumnWidth = 80;
 
 BatchWindow::BatchWindow(ProgramPaths paths, std::shared_ptr<FileDialogs> dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window), m_paths(std::move(paths)), m_dialogs(std::move(dialogs)) {
+    if (!m_dialogs) {
+        m_dialogs = std::make_shared<QtFileDialogs>(this);
+    }
     setWindowTitle(QStringLiteral("連続実行"));
     m_list = new QTreeWidget;
     m_list->setColumnCount(2);
@@ -55,8 +58,8 @@ BatchWindow::~BatchWindow() {
 
 void BatchWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
-    m_add = bar->addAction(QStringLiteral("ファイルを追加"));
-    m_remove = bar->addAction(QStringLiteral("ファイルを削除"));
+    m_add = bar->addAction(QStringLiteral("ファイルを追加(&A)"));
+    m_remove = bar->addAction(QStringLiteral("ファイルを削除(&D)"));
     m_start = bar->addAction(QStringLiteral("実行開始(&S)"));
     m_stop = bar->addAction(QStringLiteral("実行中止(&E)"));
     m_close = bar->addAction(QStringLiteral("終了(&X)"));

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QObject>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -33,7 +34,7 @@ public:
         std::function<void(Change)> show;     // the document into the window after a change
         std::function<bool()> showAllResults; // "常に全ての結果を表示する"
     };
-    // Sort keys of "シングル並べ替え(S)".
+    // Sort keys of "シングル並べ替え(&S)".
     enum class SortKind { Money, Ninki, Mark, Grade };
 
     DocumentCommands(WorkingDocument& doc, ProgramPaths paths, clsTCount& count, QWidget* window);
@@ -76,6 +77,8 @@ public:
     bool DeleteSelectedCommand();
     void Sort(SortKind kind, int k);
     QAction* AscendingAction() const { return m_ascending; }
+    // Shows the estimated-prize sort entries of grades 1..maxGrade only.
+    void SetMaxGrade(int maxGrade);
 
     SingleListPage& Page() { return m_page; }
     clsTResult& Results() { return m_result; }
@@ -105,6 +108,7 @@ private:
     SingleListPanel* m_singlePanel = nullptr;
     ResultsPanel* m_resultPanel = nullptr;
     QAction* m_ascending = nullptr;
+    std::array<QAction*, 3> m_moneySort{};
 };
 
 } // namespace kestrel

@@ -28,6 +28,7 @@
 #include "ui/MeisaiView.h"
 #include "ui/MessageLogView.h"
 #include "ui/MultiGridView.h"
+#include "ui/MultiPanel.h"
 #include "ui/SearchSettingsPage.h"
 #include "ui/VoteStatusView.h"
 #include "workflow/KestrelIni.h"
@@ -111,6 +112,7 @@ protected:
 
 private:
     void BuildMenus();
+    QWidget* BuildCentral();
     QWidget* BuildPanels();
     QWidget* BuildTabs();
     QWidget* BuildButtons();
@@ -118,6 +120,8 @@ private:
     void ConnectRound();
     void ConnectConditions();
     void OnKaisaikaiChange(int32_t round, const QString& kumi);
+    void ShowGradeControls(int32_t round);
+    void ShowFirstTabs();
     void ConnectDownloads();
     void RefreshDownloads();
     void OnDownloadButton(DownloadKind kind);
@@ -154,6 +158,7 @@ private:
     SearchCaption m_caption = SearchCaption::Start;
 
     RoundBand* m_band = nullptr;
+    MultiPanel* m_multiPanel = nullptr;
     MultiGridView* m_multiGrid = nullptr;
     VoteStatusView* m_votePanel = nullptr;
     CountGridView* m_countGrid = nullptr;

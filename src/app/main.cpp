@@ -7,6 +7,7 @@
 #include "app/LoadingWindow.h"
 #include "app/MainWindow.h"
 #include "app/QtMessageSink.h"
+#include "app/QtTranslations.h"
 #include "app/StartupCheck.h"
 #include "core/clsToto.h"
 #include "platform/ErrorReporter.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv);
+    InstallQtTranslations(app);
     // Lets the desktop match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kestrel.Kestrel"));
     auto sink = std::make_shared<QtMessageSink>();

@@ -365,7 +365,7 @@ TEST_F(DocumentCommandsTest, SortEntriesOrderTheListByTheirKeys) {
         window->Commands().AscendingAction()->setChecked(ascending);
         for (const auto& [caption, key] : entries) {
             SCOPED_TRACE(caption.toStdString() + (ascending ? " asc" : " desc"));
-            Trigger(1, {QStringLiteral("シングル並べ替え(S)"), caption});
+            Trigger(1, {QStringLiteral("シングル並べ替え(&S)"), caption});
             std::vector<int32_t> list = Singles();
             for (size_t i = 1; i < list.size(); ++i) {
                 const double a = key(list[i - 1]);
