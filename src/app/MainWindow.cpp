@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -22,10 +21,10 @@
 #include "platform/ErrorReporter.h"
 #include "platform/Version.h"
 #include "store/TotoSettings.h"
+#include "ui/WindowPlacement.h"
 #include "workflow/ControllerRoundRecords.h"
 #include "workflow/HelpLinks.h"
 #include "workflow/RoundTexts.h"
-#include "ui/WindowPlacement.h"
 #include "workflow/SearchPanels.h"
 
 namespace kestrel {
@@ -78,8 +77,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, QWidget
     ConnectUserDefined();
     m_round.Initialize();
     m_round.SetKaisaikai(m_ini.Kaisaikai);
-    // The panels scroll, so the window fits the screen it opens on.
-    resize(QSize(1280, 880).boundedTo(screen()->availableGeometry().size()));
+    resize(1280, 880);
 }
 
 MainWindow::~MainWindow() {
@@ -349,12 +347,17 @@ void MainWindow::SetCaption(SearchCaption caption) {
     m_caption = caption;
     switch (caption) {
     case SearchCaption::Start:
-        return m_searchButton->setText(SearchDriver::kCaptionStart);
+        m_searchButton->setText(SearchDriver::kCaptionStart);
+        break;
     case SearchCaption::Pause:
-        return m_searchButton->setText(SearchDriver::kCaptionPause);
+        m_searchButton->setText(SearchDriver::kCaptionPause);
+        break;
     case SearchCaption::Resume:
-        return m_searchButton->setText(SearchDriver::kCaptionResume);
+        m_searchButton->setText(SearchDriver::kCaptionResume);
+        break;
     }
+    // A new caption replaces the button's shortcut by its mnemonic (none): Find is set again.
+    m_searchButton->setShortcut(QKeySequence::Find);
 }
 
 void MainWindow::SetCommandsEnabled(bool enabled) {

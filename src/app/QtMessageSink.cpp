@@ -119,8 +119,8 @@ PromptAnswer QtUserPrompt::Ask(const QString& title, const QString& text, Prompt
     return answer;
 }
 
-PromptAnswer QtUserPrompt::AskHere(const QString& title, const QString& text,
-                                   PromptButtons buttons, PromptAnswer preselected) {
+PromptAnswer QtUserPrompt::AskHere(const QString& title, const QString& text, PromptButtons buttons,
+                                   PromptAnswer preselected) {
     QMessageBox box(QMessageBox::Question, title, BoxText({MessageIcon::Question, title, text}),
                     BoxButtons(buttons), m_parent.data());
     box.setDefaultButton(ButtonOf(preselected, buttons));

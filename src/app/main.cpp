@@ -1,6 +1,7 @@
 // Kestrel: the desktop program.
 
 #include <QApplication>
+#include <QScreen>
 #include <cstdio>
 #include <memory>
 
@@ -60,6 +61,8 @@ int main(int argc, char** argv) {
     MainWindow window(paths, CurrentClock());
     sink->SetParent(&window);
     prompt->SetParent(&window);
+    // The panels scroll, so a smaller screen gets a smaller window with every control in reach.
+    window.resize(window.size().boundedTo(window.screen()->availableGeometry().size()));
     window.show();
     loading.close();
     const QStringList args = app.arguments();

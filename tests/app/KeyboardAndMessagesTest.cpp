@@ -2,6 +2,7 @@
 
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSet>
 #include <QTest>
 #include <memory>
 
@@ -9,6 +10,7 @@
 #include "CommandTestSupport.h"
 #include "MessageCollector.h"
 #include "ModalSupport.h"
+#include "app/BatchWindow.h"
 #include "app/MainWindow.h"
 #include "app/QtMessageSink.h"
 
@@ -75,6 +77,16 @@ TEST_F(KeyboardAndMessagesTest, MenusAreWalkedByKeyboard) {
     QTest::keyClick(Menu(4), Qt::Key_A);
     QTRY_COMPARE(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().title, QStringLiteral("バージョン情報"));
+    // Every command of the batch window has an access key of its own.
+    BatchWindow* batch = window->ShowBatchWindow();
+    ASSERT_NE(batch, nullptr);
+    QSet<QKeySequence> keys;
+    for (QAction* action : batch->menuBar()->actions()) {
+        const QKeySequence key = QKeySequence::mnemonic(action->text());
+        EXPECT_FALSE(key.isEmpty()) << action->text().toStdString();
+        keys.insert(key);
+    }
+    EXPECT_EQ(keys.size(), batch->menuBar()->actions().size());
 }
 
 // New, open, save and print have the desktop's standard keys; the search button has Find.
@@ -111,6 +123,7 @@ TEST_F(KeyboardAndMessagesTest, EnterOnTheDeleteAndLockQuestionsChangesNothing) 
     prompt->SetParent(window.get());
     SetUserPrompt(prompt);
     AddSingles(2);
+    window->Tabs()->setCurrentIndex(MainWindow::TabSingle);
     struct Case {
         const char* name;
         std::function<void()> command;
@@ -133,8 +146,8 @@ TEST_F(KeyboardAndMessagesTest, EnterOnTheDeleteAndLockQuestionsChangesNothing) 
              QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, view->CellRect(5, 2).center());
          },
          QMessageBox::No, 2, 0},
-        {"add", [&] { Entry(1, QStringLiteral("シングルを追加"))->trigger(); }, QMessageBox::Yes,
-         3, 0},
+        {"add", [&] { Entry(1, QStringLiteral("シングルを追加"))->trigger(); }, QMessageBox::Yes, 3,
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -167,7 +180,8 @@ TEST_F(KeyboardAndMessagesTest, VeryLongMessagesAreShortenedInTheBox) {
     g_logged.clear();
     const QtMessageHandler handler = qInstallMessageHandler(Collect);
     const QString name(1'000'000, QChar(0xFF21)); // "Ａ"
-    const QString longText = QStringLiteral("チーム名：") + name + QStringLiteral(" が見つかりません。");
+    const QString longText =
+        QStringLiteral("チーム名：") + name + QStringLiteral(" が見つかりません。");
     const QString manyLines = QStringLiteral("行\r\n").repeated(5000);
     for (const QString& text : {longText, manyLines}) {
         QString shown;

@@ -112,6 +112,7 @@ TEST_F(WindowFitTest, KindSwitchStoredOffCanBeSwitchedOn) {
          window->ConditionPages()->KindPage(ConditionKind::Honmei)->findChildren<QCheckBox*>()) {
         honmei = b->text() == QStringLiteral("本命条件を使用する") ? b : honmei;
     }
+    window->ConditionPages()->setCurrentIndex(ConditionTab::PageHonmei);
     QTest::mouseClick(honmei, Qt::LeftButton);
     ConditionSet collected;
     window->ConditionPages()->Collect(collected);
@@ -207,7 +208,9 @@ TEST_F(WindowFitTest, TeamsAndPenAreShownBesideTheGrids) {
         const auto besideMulti = Labels(multiFrame, team);
         ASSERT_EQ(besideMulti.size(), 1u) << slot;
         const int rowCentre =
-            window->MultiGrid()->mapTo(multiFrame, window->MultiGrid()->CellRect(1, slot + 2).center()).y();
+            window->MultiGrid()
+                ->mapTo(multiFrame, window->MultiGrid()->CellRect(1, slot + 2).center())
+                .y();
         const int labelCentre =
             besideMulti[0]->mapTo(multiFrame, besideMulti[0]->rect().center()).y();
         EXPECT_LE(std::abs(rowCentre - labelCentre), 3) << slot;

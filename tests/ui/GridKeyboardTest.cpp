@@ -95,8 +95,8 @@ TEST(GridKeyboard, SingleListReportsSpaceAndMenuKeyOnTheCurrentCell) {
     SingleListView view(model);
     view.show();
     QSignalSpy clicks(&view, &GridView::CellClicked);
-    Press(&view, {{Qt::Key_Down}, {Qt::Key_Right}, {Qt::Key_Right}, {Qt::Key_Space},
-                  {Qt::Key_Menu}});
+    Press(&view,
+          {{Qt::Key_Down}, {Qt::Key_Right}, {Qt::Key_Right}, {Qt::Key_Space}, {Qt::Key_Menu}});
     ASSERT_EQ(clicks.size(), 2);
     EXPECT_EQ(clicks[0][0].value<Qt::MouseButton>(), Qt::LeftButton);
     EXPECT_EQ(clicks[1][0].value<Qt::MouseButton>(), Qt::RightButton);
