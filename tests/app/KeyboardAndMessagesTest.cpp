@@ -80,13 +80,13 @@ TEST_F(KeyboardAndMessagesTest, MenusAreWalkedByKeyboard) {
     // Every command of the batch window has an access key of its own.
     BatchWindow* batch = window->ShowBatchWindow();
     ASSERT_NE(batch, nullptr);
-    QSet<QKeySequence> keys;
+    QSet<QKeySequence> batchKeys;
     for (QAction* action : batch->menuBar()->actions()) {
         const QKeySequence key = QKeySequence::mnemonic(action->text());
         EXPECT_FALSE(key.isEmpty()) << action->text().toStdString();
-        keys.insert(key);
+        batchKeys.insert(key);
     }
-    EXPECT_EQ(keys.size(), batch->menuBar()->actions().size());
+    EXPECT_EQ(batchKeys.size(), batch->menuBar()->actions().size());
 }
 
 // New, open, save and print have the desktop's standard keys; the search button has Find.

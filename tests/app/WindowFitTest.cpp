@@ -113,7 +113,7 @@ TEST_F(WindowFitTest, KindSwitchStoredOffCanBeSwitchedOn) {
         honmei = b->text() == QStringLiteral("本命条件を使用する") ? b : honmei;
     }
     window->ConditionPages()->setCurrentIndex(ConditionTab::PageHonmei);
-    QTest::mouseClick(honmei, Qt::LeftButton);
+    QTest::mouseClick(honmei, Qt::LeftButton, Qt::NoModifier, QPoint(6, honmei->height() / 2));
     ConditionSet collected;
     window->ConditionPages()->Collect(collected);
     for (const ConditionGroup& group : collected.Honmei) {
