@@ -349,8 +349,6 @@ TEST_F(DocumentCommandsTest, SortEntriesOrderTheListByTheirKeys) {
          [&](int32_t no) { return keys.MoneyKey(no, 0).ToDouble(); }},
         {QStringLiteral("２等推定金額"),
          [&](int32_t no) { return keys.MoneyKey(no, 1).ToDouble(); }},
-        {QStringLiteral("３等推定金額"),
-         [&](int32_t no) { return keys.MoneyKey(no, 2).ToDouble(); }},
         {QStringLiteral("１番人気"), [&](int32_t no) { return double(keys.NinkiKey(no, 0)); }},
         {QStringLiteral("４番人気"), [&](int32_t no) { return double(keys.NinkiKey(no, 3)); }},
         {QStringLiteral("０点"), [](int32_t no) { return double(clsTSingleSort::MarkKey(no, 0)); }},
