@@ -137,7 +137,7 @@ void MainWindow::BuildMenus() {
 QWidget* MainWindow::BuildCentral() {
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
-    layout->setContentsMargins(6, 4, 6, 0);
+    layout->setContentsMargins(4, 4, 4, 0);
     m_band = new RoundBand;
     layout->addWidget(m_band);
     layout->addWidget(BuildPanels());
@@ -148,7 +148,7 @@ QWidget* MainWindow::BuildCentral() {
     scroll->setWidget(content);
     auto* central = new QWidget;
     auto* column = new QVBoxLayout(central);
-    column->setContentsMargins(0, 0, 6, 6);
+    column->setContentsMargins(0, 0, 0, 6);
     column->addWidget(scroll, 1);
     column->addWidget(BuildButtons());
     return central;
@@ -169,6 +169,7 @@ QWidget* MainWindow::BuildPanels() {
     auto* panels = new QWidget;
     auto* row = new QHBoxLayout(panels);
     row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
     row->addWidget(Framed(QStringLiteral("マルチ"), m_multiPanel));
     row->addWidget(Framed(QStringLiteral("投票状況"), m_votePanel));
     row->addWidget(Framed(QStringLiteral("シングル構成"), m_countGrid));
@@ -216,7 +217,7 @@ QWidget* MainWindow::BuildButtons() {
     connect(m_stopButton, &QPushButton::clicked, this, &MainWindow::OnStopButton);
     auto* bar = new QWidget;
     auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
+    row->setContentsMargins(0, 0, 6, 0);
     row->addStretch(1);
     row->addWidget(m_searchButton);
     row->addWidget(m_stopButton);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
 #include <memory>
@@ -138,6 +139,8 @@ TEST_F(WindowFitTest, WindowFitsA1280By720Screen) {
     }
     auto* area = window->findChild<QScrollArea*>();
     ASSERT_NE(area, nullptr);
+    // The width fits: only the height scrolls.
+    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
     ConditionTab* pages = window->ConditionPages();
     const std::pair<int, QWidget*> lowest[] = {
         {ConditionTab::PageHaitou, pages->Haitou()->MissGrid()},
