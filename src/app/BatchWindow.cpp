@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 #include "platform/ErrorReporter.h"
 #include "platform/Version.h"
@@ -48,7 +49,8 @@ BatchWindow::BatchWindow(ProgramPaths paths, std::shared_ptr<FileDialogs> dialog
             Qt::QueuedConnection);
     });
     connect(&m_watcher, &QFutureWatcher<WorkingDocument>::finished, this, &BatchWindow::OnFinished);
-    resize(kPathColumnWidth + kStateColumnWidth + 40, 300);
+    // Wide enough for the list's two columns and for every menu command.
+    resize(std::max(kPathColumnWidth + kStateColumnWidth + 40, menuBar()->sizeHint().width()), 300);
 }
 
 BatchWindow::~BatchWindow() {

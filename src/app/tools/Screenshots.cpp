@@ -18,6 +18,7 @@
 #include "app/BatchWindow.h"
 #include "app/MainWindow.h"
 #include "app/PrintDialog.h"
+#include "app/QtTranslations.h"
 #include "app/UserVoteRateDialog.h"
 #include "app/frmTeamName.h"
 #include "platform/ErrorReporter.h"
@@ -144,6 +145,7 @@ bool GrabSmallScreen(MainWindow& window, const QString& out) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    InstallQtTranslations(app);
     if (argc != 2) {
         std::fprintf(stderr, "usage: kestrel-screenshots OUTPUT_FOLDER\n");
         return 2;
@@ -151,6 +153,8 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
     MainWindow window(ProgramPaths::FromExecutable(), CurrentClock());
+    // Tall enough that the scrolling frame shows every page whole.
+    window.resize(1280, 960);
     window.show();
     MarkByVoteOrder(window);
     window.Tabs()->setCurrentIndex(MainWindow::TabAsshuku);
