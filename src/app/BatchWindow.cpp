@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 #include "platform/ErrorReporter.h"
 #include "platform/Version.h"
@@ -21,6 +22,9 @@ BatchWindow::BatchWindow(ProgramPaths paths, SearchDriver& driver,
                          std::shared_ptr<FileDialogs> dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window), m_paths(std::move(paths)), m_dialogs(std::move(dialogs)),
       m_driver(driver) {
+    if (!m_dialogs) {
+        m_dialogs = std::make_shared<QtFileDialogs>(this);
+    }
     setWindowTitle(QStringLiteral("連続実行"));
     m_list = new QTreeWidget;
     m_list->setColumnCount(2);
@@ -47,7 +51,8 @@ BatchWindow::BatchWindow(ProgramPaths paths, SearchDriver& driver,
             Qt::QueuedConnection);
     });
     connect(&m_watcher, &QFutureWatcher<Outcome>::finished, this, &BatchWindow::OnFinished);
-    resize(kPathColumnWidth + kStateColumnWidth + 40, 300);
+    // Wide enough for the list's two columns and for every menu command.
+    resize(std::max(kPathColumnWidth + kStateColumnWidth + 40, menuBar()->sizeHint().width()), 300);
 }
 
 BatchWindow::~BatchWindow() {
@@ -57,8 +62,8 @@ BatchWindow::~BatchWindow() {
 
 void BatchWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
-    m_add = bar->addAction(QStringLiteral("ファイルを追加"));
-    m_remove = bar->addAction(QStringLiteral("ファイルを削除"));
+    m_add = bar->addAction(QStringLiteral("ファイルを追加(&A)"));
+    m_remove = bar->addAction(QStringLiteral("ファイルを削除(&D)"));
     m_start = bar->addAction(QStringLiteral("実行開始(&S)"));
     m_stop = bar->addAction(QStringLiteral("実行中止(&E)"));
     m_close = bar->addAction(QStringLiteral("終了(&X)"));

@@ -17,11 +17,11 @@
 namespace kestrel {
 
 // The batch-run window "連続実行": a list of data files with their states and the menu commands
-// "ファイルを追加", "ファイルを削除", "実行開始(&S)", "実行中止(&E)" and "終了(&X)". The batch runs
-// on a worker thread (load, search, save per file, as the command-line batch does) with the main
-// window's search driver, so the two never search at once and the main window's message tab
-// shows the batch's reports; the rows show each state as it changes. Closing is refused while a
-// batch runs.
+// "ファイルを追加(&A)", "ファイルを削除(&D)", "実行開始(&S)", "実行中止(&E)" and "終了(&X)". The
+// batch runs on a worker thread (load, search, save per file, as the command-line batch does) with
+// the main window's search driver, so the two never search at once and the main window's message
+// tab shows the batch's reports; the rows show each state as it changes. Closing is refused while
+// a batch runs.
 class BatchWindow : public QMainWindow {
     Q_OBJECT
 public:

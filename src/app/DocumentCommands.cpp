@@ -52,10 +52,12 @@ bool DocumentCommands::Allowed() const {
 }
 
 void DocumentCommands::AddFileEntries(QMenu* file) {
-    connect(file->addAction(QStringLiteral("開く(&O)...")), &QAction::triggered, this,
-            &DocumentCommands::OpenDocument);
-    connect(file->addAction(QStringLiteral("上書き保存(&S)")), &QAction::triggered, this,
-            &DocumentCommands::SaveDocument);
+    QAction* open = file->addAction(QStringLiteral("開く(&O)..."));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &DocumentCommands::OpenDocument);
+    QAction* save = file->addAction(QStringLiteral("上書き保存(&S)"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &DocumentCommands::SaveDocument);
     connect(file->addAction(QStringLiteral("名前を付けて保存(&A)...")), &QAction::triggered, this,
             &DocumentCommands::SaveDocumentAs);
     file->addSeparator();
@@ -79,7 +81,8 @@ void DocumentCommands::AddSortEntries(QMenu* menu) {
     const QString money[] = {QStringLiteral("１等推定金額"), QStringLiteral("２等推定金額"),
                              QStringLiteral("３等推定金額")};
     for (int k = 0; k < 3; ++k) {
-        connect(menu->addAction(money[k]), &QAction::triggered, this,
+        m_moneySort[static_cast<size_t>(k)] = menu->addAction(money[k]);
+        connect(m_moneySort[static_cast<size_t>(k)], &QAction::triggered, this,
                 [this, k] { Sort(SortKind::Money, k); });
     }
     menu->addSeparator();
@@ -107,7 +110,7 @@ void DocumentCommands::AddSortEntries(QMenu* menu) {
 }
 
 void DocumentCommands::AddEditEntries(QMenu* edit) {
-    AddSortEntries(edit->addMenu(QStringLiteral("シングル並べ替え(S)")));
+    AddSortEntries(edit->addMenu(QStringLiteral("シングル並べ替え(&S)")));
     connect(edit->addAction(QStringLiteral("重複シングル削除")), &QAction::triggered, this,
             &DocumentCommands::RemoveRepeatsCommand);
     edit->addSeparator();
@@ -136,6 +139,14 @@ void DocumentCommands::AddEditEntries(QMenu* edit) {
          {QStringLiteral("買い目（１口が行）"), QStringLiteral("買い目（１口が列）")}) {
         connect(import->addAction(caption), &QAction::triggered, this,
                 &DocumentCommands::ImportFromClipboard);
+    }
+}
+
+void DocumentCommands::SetMaxGrade(int maxGrade) {
+    for (size_t k = 0; k < m_moneySort.size(); ++k) {
+        if (m_moneySort[k] != nullptr) {
+            m_moneySort[k]->setVisible(static_cast<int>(k) < maxGrade);
+        }
     }
 }
 
@@ -171,6 +182,7 @@ void DocumentCommands::SetEnabled(bool enabled) {
 void DocumentCommands::Refresh() {
     m_page.SetList(&m_doc.Record.Singles);
     m_page.SetVote(m_doc.Record.Vote, m_doc.Record.Odds, m_doc.TicketPrice);
+    m_page.SetTeams(m_doc.Schedule);
     if (m_resultsStale) {
         const bool showAll = m_hooks.showAllResults && m_hooks.showAllResults();
         m_result.SetResultData(m_doc.Record.Kaisaikai, m_doc.Record.Kumi, m_doc.Result, showAll);

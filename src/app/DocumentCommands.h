@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QObject>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -38,7 +39,7 @@ public:
     };
     // The question before a command drops changed work.
     static const QString kSaveChangesAsk; // "変更を保存しますか？"
-    // Sort keys of "シングル並べ替え(S)".
+    // Sort keys of "シングル並べ替え(&S)".
     enum class SortKind { Money, Ninki, Mark, Grade, Expected };
 
     DocumentCommands(WorkingDocument& doc, ProgramPaths paths, clsTCount& count, QWidget* window);
@@ -92,6 +93,8 @@ public:
     bool DeleteSelectedCommand();
     void Sort(SortKind kind, int k);
     QAction* AscendingAction() const { return m_ascending; }
+    // Shows the estimated-prize sort entries of grades 1..maxGrade only.
+    void SetMaxGrade(int maxGrade);
 
     SingleListPage& Page() { return m_page; }
     clsTResult& Results() { return m_result; }
@@ -124,6 +127,7 @@ private:
     ResultsPanel* m_resultPanel = nullptr;
     QAction* m_ascending = nullptr;
     bool m_resultsStale = true;
+    std::array<QAction*, 3> m_moneySort{};
 };
 
 } // namespace kestrel

@@ -8,7 +8,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "app/BatchWindow.h"
@@ -16,9 +18,11 @@
 #include "app/PrintDialog.h"
 #include "app/UserVoteRateDialog.h"
 #include "app/frmTeamName.h"
+#include "core/clsToto.h"
 #include "platform/ErrorReporter.h"
 #include "platform/Version.h"
 #include "store/TotoSettings.h"
+#include "ui/WindowPlacement.h"
 #include "workflow/ControllerRoundRecords.h"
 #include "workflow/HelpLinks.h"
 #include "workflow/RoundTexts.h"
@@ -73,15 +77,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::shared_ptr<Clock> clock, TotoSet
     connect(m_expectation, &ExpectationCommands::WatchLine, this,
             [this](const QString& line) { statusBar()->showMessage(line); });
     BuildMenus();
-    auto* central = new QWidget;
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(6, 4, 6, 6);
-    m_band = new RoundBand;
-    layout->addWidget(m_band);
-    layout->addWidget(BuildPanels());
-    layout->addWidget(BuildTabs(), 1);
-    layout->addWidget(BuildButtons());
-    setCentralWidget(central);
+    setCentralWidget(BuildCentral());
     m_band->DownloadMessage()->setChecked(m_ini.DownloadMessage);
     m_band->ResultAll()->setChecked(m_ini.ResultAll);
     connect(m_band->ResultAll(), &QCheckBox::toggled, this, [this] {
@@ -119,13 +115,15 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
-    connect(file->addAction(QStringLiteral("新規作成(&N)")), &QAction::triggered, m_commands,
-            &DocumentCommands::NewDocument);
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    QAction* newDocument = file->addAction(QStringLiteral("新規作成(&N)"));
+    newDocument->setShortcut(QKeySequence::New);
+    connect(newDocument, &QAction::triggered, m_commands, &DocumentCommands::NewDocument);
     m_commands->AddFileEntries(file);
     file->addSeparator();
     // Printing needs singles; the whole menu bar is off while a search runs.
     m_printAction = file->addAction(QStringLiteral("印刷(&P)..."));
+    m_printAction->setShortcut(QKeySequence::Print);
     m_printAction->setEnabled(false);
     connect(m_printAction, &QAction::triggered, this, &MainWindow::PrintCommand);
     connect(file, &QMenu::aboutToShow, this,
@@ -134,10 +132,10 @@ void MainWindow::BuildMenus() {
     connect(file->addAction(QStringLiteral("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集"));
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     m_commands->AddEditEntries(edit);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("表示"));
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     m_percentAction = view->addAction(QStringLiteral("シングル構成を％で表示"));
     m_percentAction->setCheckable(true);
     connect(m_percentAction, &QAction::toggled, this, [this](bool on) {
@@ -145,12 +143,12 @@ void MainWindow::BuildMenus() {
         m_commands->Refresh();
     });
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール"));
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
     connect(tools->addAction(QStringLiteral("連続実行")), &QAction::triggered, this,
             &MainWindow::ShowBatchWindow);
     m_expectation->AddToolEntries(tools);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     m_manualAction = help->addAction(QStringLiteral("オンラインマニュアル(&O)"));
     connect(m_manualAction, &QAction::triggered, this,
             [this] { OpenUrl(HelpLinks::Manual(m_download->MakerFolder())); });
@@ -159,8 +157,31 @@ void MainWindow::BuildMenus() {
     m_menus = {file, edit, view, tools, help};
 }
 
+// The round band, the panels and the tabs scroll as one frame, so every control can be reached
+// on a 1280x720 screen; the search buttons stay below it in view.
+QWidget* MainWindow::BuildCentral() {
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(4, 4, 4, 0);
+    m_band = new RoundBand;
+    layout->addWidget(m_band);
+    layout->addWidget(BuildPanels());
+    layout->addWidget(BuildTabs(), 1);
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 6);
+    column->addWidget(scroll, 1);
+    column->addWidget(BuildButtons());
+    return central;
+}
+
 QWidget* MainWindow::BuildPanels() {
-    m_multiGrid = new MultiGridView(m_multi);
+    m_multiPanel = new MultiPanel(m_multi);
+    m_multiGrid = m_multiPanel->Grid();
     m_votePanel = new VoteStatusView;
     m_countGrid = new CountGridView(m_count);
     m_meisaiGrid = new MeisaiView(m_meisai);
@@ -173,7 +194,8 @@ QWidget* MainWindow::BuildPanels() {
     auto* panels = new QWidget;
     auto* row = new QHBoxLayout(panels);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(Framed(QStringLiteral("マルチ"), m_multiGrid));
+    row->setSpacing(4);
+    row->addWidget(Framed(QStringLiteral("マルチ"), m_multiPanel));
     row->addWidget(Framed(QStringLiteral("投票状況"), m_votePanel));
     row->addWidget(Framed(QStringLiteral("シングル構成"), m_countGrid));
     row->addWidget(Framed(QStringLiteral("明細"), m_meisaiGrid));
@@ -213,11 +235,13 @@ QWidget* MainWindow::BuildButtons() {
         button->setFont(f);
     }
     m_stopButton->setEnabled(false);
+    m_searchButton->setShortcut(QKeySequence::Find);
+    m_searchButton->setToolTip(m_searchButton->shortcut().toString(QKeySequence::NativeText));
     connect(m_searchButton, &QPushButton::clicked, this, &MainWindow::OnSearchButton);
     connect(m_stopButton, &QPushButton::clicked, this, &MainWindow::OnStopButton);
     auto* bar = new QWidget;
     auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
+    row->setContentsMargins(0, 0, 6, 0);
     row->addStretch(1);
     row->addWidget(m_searchButton);
     row->addWidget(m_stopButton);
@@ -262,10 +286,19 @@ void MainWindow::OnKaisaikaiChange(int32_t round, const QString& kumi) {
     m_multi.SetVote(m_doc.Record.Vote);
     m_votePanel->SetRecords(m_doc.Schedule, m_doc.Record.Vote);
     m_conditionTab->AssignJ1J2(m_doc.Schedule, ConditionSet::Leagues(m_teams));
+    m_multiPanel->SetTeams(m_doc.Schedule);
+    ShowGradeControls(round);
     RefreshRoundTexts();
     m_commands->ResetResults();
     m_commands->Refresh();
     RefreshDownloads();
+}
+
+// Prize-grade controls of grades the round does not have are hidden.
+void MainWindow::ShowGradeControls(int32_t round) {
+    const int maxGrade = clsToto().GetMaxGrade(round);
+    m_conditionTab->SetMaxGrade(maxGrade);
+    m_commands->SetMaxGrade(maxGrade);
 }
 
 void MainWindow::RefreshRoundTexts() {
@@ -344,12 +377,17 @@ void MainWindow::SetCaption(SearchCaption caption) {
     m_caption = caption;
     switch (caption) {
     case SearchCaption::Start:
-        return m_searchButton->setText(SearchDriver::kCaptionStart);
+        m_searchButton->setText(SearchDriver::kCaptionStart);
+        break;
     case SearchCaption::Pause:
-        return m_searchButton->setText(SearchDriver::kCaptionPause);
+        m_searchButton->setText(SearchDriver::kCaptionPause);
+        break;
     case SearchCaption::Resume:
-        return m_searchButton->setText(SearchDriver::kCaptionResume);
+        m_searchButton->setText(SearchDriver::kCaptionResume);
+        break;
     }
+    // A new caption replaces the button's shortcut by its mnemonic (none): Find is set again.
+    m_searchButton->setShortcut(QKeySequence::Find);
 }
 
 void MainWindow::SetCommandsEnabled(bool enabled) {
@@ -398,8 +436,9 @@ void MainWindow::ShowDocument(DocumentCommands::Change change) {
     ShowReport();
     ShowSearchPanels(m_doc.Record, m_count, m_meisai);
     if (m_doc.FilePath.isEmpty() && m_doc.Record.Singles.empty()) {
-        m_tabs->setCurrentIndex(TabJouken);
+        ShowFirstTabs();
     }
+    m_multiPanel->SetTeams(m_doc.Schedule);
     MarkClean();
     RefreshRoundTexts();
 }
@@ -458,16 +497,29 @@ bool MainWindow::BatchRunning() const {
     return m_batching || (m_batchWindow != nullptr && m_batchWindow->Running());
 }
 
+// A new document starts on the first tab of every tab group (the main tabs, the condition pages,
+// the groups of each count page, the pages of the search settings).
+void MainWindow::ShowFirstTabs() {
+    for (QTabWidget* tabs : centralWidget()->findChildren<QTabWidget*>()) {
+        tabs->setCurrentIndex(0);
+    }
+    for (QTabBar* bar : centralWidget()->findChildren<QTabBar*>()) {
+        bar->setCurrentIndex(0);
+    }
+}
+
 BatchWindow* MainWindow::ShowBatchWindow() {
     if (!BatchRunning() && !CloseCheck()) {
         return nullptr;
     }
     if (m_batchWindow == nullptr) {
-        m_batchWindow = new BatchWindow(m_paths, m_search->Driver(),
-                                        std::make_shared<QtFileDialogs>(this), this);
+        m_batchWindow = new BatchWindow(m_paths, m_search->Driver(), nullptr, this);
         m_batchWindow->SetStartCheck([this] { return BatchMayStart(); });
         connect(m_batchWindow, &BatchWindow::Started, this, &MainWindow::OnBatchStarted);
         connect(m_batchWindow, &BatchWindow::Finished, this, &MainWindow::OnBatchFinished);
+    }
+    if (!m_batchWindow->isVisible()) {
+        CentreOver(m_batchWindow, this);
     }
     m_batchWindow->show();
     m_batchWindow->raise();
@@ -517,7 +569,7 @@ void MainWindow::PrintCommand() {
         return;
     }
     if (!m_pdfChooser) {
-        m_pdfChooser = std::make_shared<FileDialogPdfChooser>();
+        m_pdfChooser = std::make_shared<FileDialogPdfChooser>(m_paths.UserData());
     }
     PrintDialog::ShowForm(this, m_paths, m_doc.Record.Singles, m_doc.Record.Kaisaikai,
                           m_doc.Record.Kumi, QFileInfo(m_doc.FilePath).fileName(), m_pdfChooser);

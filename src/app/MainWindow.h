@@ -29,6 +29,7 @@
 #include "ui/MeisaiView.h"
 #include "ui/MessageLogView.h"
 #include "ui/MultiGridView.h"
+#include "ui/MultiPanel.h"
 #include "ui/SearchSettingsPage.h"
 #include "ui/VoteStatusView.h"
 #include "workflow/KestrelIni.h"
@@ -133,6 +134,7 @@ private:
     };
 
     void BuildMenus();
+    QWidget* BuildCentral();
     QWidget* BuildPanels();
     QWidget* BuildTabs();
     QWidget* BuildButtons();
@@ -140,6 +142,8 @@ private:
     void ConnectRound();
     void ConnectConditions();
     void OnKaisaikaiChange(int32_t round, const QString& kumi);
+    void ShowGradeControls(int32_t round);
+    void ShowFirstTabs();
     void ConnectDownloads();
     void RefreshDownloads();
     void OnDownloadButton(DownloadKind kind);
@@ -189,6 +193,7 @@ private:
     SearchCaption m_caption = SearchCaption::Start;
 
     RoundBand* m_band = nullptr;
+    MultiPanel* m_multiPanel = nullptr;
     MultiGridView* m_multiGrid = nullptr;
     VoteStatusView* m_votePanel = nullptr;
     CountGridView* m_countGrid = nullptr;

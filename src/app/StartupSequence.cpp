@@ -1,5 +1,7 @@
 #include "app/StartupSequence.h"
 
+#include <QScreen>
+
 #include "app/LoadingWindow.h"
 #include "core/clsToto.h"
 #include "store/TotoSettings.h"
@@ -14,6 +16,8 @@ std::unique_ptr<MainWindow> OpenMainWindow(const ProgramPaths& paths,
     loading.show();
     loading.repaint();
     auto window = std::make_unique<MainWindow>(paths, std::move(clock), std::move(settings));
+    // The panels scroll, so a smaller screen gets a smaller window with every control in reach.
+    window->resize(window->size().boundedTo(window->screen()->availableGeometry().size()));
     window->show();
     loading.close();
     return window;

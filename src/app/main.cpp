@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/QtMessageSink.h"
+#include "app/QtTranslations.h"
 #include "app/StartupCheck.h"
 #include "app/StartupSequence.h"
 #include "platform/ErrorReporter.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv);
+    InstallQtTranslations(app);
     // Lets the desktop match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kestrel.Kestrel"));
     auto sink = std::make_shared<QtMessageSink>();

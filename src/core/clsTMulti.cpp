@@ -95,6 +95,16 @@ void clsTMulti::MouseClick(Button button, int col, int row) {
     Redraw();
 }
 
+QString clsTMulti::PenText() const {
+    QString pen = QStringLiteral("自動");
+    for (const PopupMenuItem& item : m_menu.mnuMulti.Items) {
+        if (!m_auto && !item.Separator && item.Index == m_pen + 1) {
+            pen = item.Caption;
+        }
+    }
+    return QStringLiteral("左クリック動作：") + pen;
+}
+
 void clsTMulti::HeaderLeft() {
     m_menu.SetMultiDefault(m_pen);
     const int32_t index = PopupIndex(m_menu.mnuMulti);

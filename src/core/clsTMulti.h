@@ -62,6 +62,9 @@ public:
 
     int32_t Mark(int goalClass, int slotIndex) const { return m_marks[goalClass][slotIndex]; }
     int32_t Pen() const { return m_pen; }
+    // What a left click on a cell does, as the pen menu names it: "左クリック動作：自動" or
+    // "左クリック動作：" + the mark entry ("無し" erases).
+    QString PenText() const;
     bool Automatic() const { return m_auto; }
     int LastClass() const { return m_lastClass; }
     int LastSlot() const { return m_lastSlot; }

@@ -11,10 +11,11 @@ std::shared_ptr<UserPrompt> g_prompt;
 
 } // namespace
 
-PromptAnswer FixedPrompt::Ask(const QString& /*title*/, const QString& text,
-                              PromptButtons buttons) {
+PromptAnswer FixedPrompt::Ask(const QString& /*title*/, const QString& text, PromptButtons buttons,
+                              PromptAnswer preselected) {
     ++m_count;
     m_lastText = text;
+    m_lastPreselected = preselected;
     if (buttons == PromptButtons::OkCancel) {
         if (m_answer == PromptAnswer::Yes) {
             return PromptAnswer::Ok;

@@ -62,6 +62,15 @@ void clsXJoken1::SetAllEnabled(bool value) {
     }
 }
 
+bool clsXJoken1::AllEnabled() const {
+    for (const auto& group : m_groups) {
+        if (!group.Enabled) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void clsXJoken1::Refresh() {
     LoadGrids();
 }

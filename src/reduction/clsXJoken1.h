@@ -41,8 +41,10 @@ public:
 
     // Every group to its default, "J1" and "J2" counting no team; group 0 on view.
     void Clear();
-    // Enabled of all 29 groups.
+    // Enabled of all 29 groups (the kind's master switch); AllEnabled is true when every group
+    // has it on.
     void SetAllEnabled(bool value);
+    bool AllEnabled() const;
     // Reloads the grids from the group on view.
     void Refresh();
 

@@ -34,9 +34,13 @@ QString clsTotoData::GetShortTeamName(const QString& pageName, int32_t round) {
         return QString();
     }
     QString shortName = m_main.GetKeyOfValue(pageName);
+    if (shortName.isEmpty() && round >= kTable1FromRound) {
+        shortName = m_table1.GetKeyOfValue(pageName);
+    }
+    // TeamName2.dat also serves the newer rounds: the add-team dialog counts its names as
+    // registered, so a page name only it knows must be found here too.
     if (shortName.isEmpty()) {
-        const clsIniFile& further = round >= kTable1FromRound ? m_table1 : m_table2;
-        shortName = further.GetKeyOfValue(pageName);
+        shortName = m_table2.GetKeyOfValue(pageName);
     }
     if (shortName.isEmpty() && m_userEnabled) {
         shortName = m_user.GetKeyOfValue(pageName);

@@ -14,7 +14,8 @@ namespace kestrel {
 // empty; lookups then simply find nothing in it.
 class clsTotoData {
 public:
-    // Rounds above this look in TeamName1.dat, the others in TeamName2.dat.
+    // Rounds from this on look in TeamName1.dat before TeamName2.dat; earlier rounds only in
+    // TeamName2.dat.
     static constexpr int32_t kTable1FromRound = 751;
 
     explicit clsTotoData(const ProgramPaths& paths);

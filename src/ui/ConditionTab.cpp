@@ -1,6 +1,9 @@
 #include "ui/ConditionTab.h"
 
+#include <algorithm>
+
 #include "reduction/ConditionLabels.h"
+#include "ui/WindowPlacement.h"
 #include "ui/frmJouken.h"
 
 namespace kestrel {
@@ -53,6 +56,9 @@ void ConditionTab::Spread(const ConditionSet& conditions) {
 void ConditionTab::Collect(ConditionSet& conditions) const {
     m_haitou.GetHaitou(conditions.Haitou);
     conditions.HaitouEv = m_haitou.HaitouEv();
+    for (int g = m_maxGrade; g < clsXJoken::kGrades; ++g) {
+        conditions.Haitou.Enabled[static_cast<size_t>(g)] = false;
+    }
     conditions.MachigaiType = m_haitou.MachigaiType();
     m_haitou.GetMachigaiFlg(conditions.MachigaiList);
     for (ConditionKind kind : {ConditionKind::Honmei, ConditionKind::Ninki, ConditionKind::Mark}) {
@@ -67,6 +73,11 @@ void ConditionTab::AssignJ1J2(const ScheduleRecord& schedule,
         model.AssignJ1J2(schedule, lookup);
     }
     ReloadPages();
+}
+
+void ConditionTab::SetMaxGrade(int maxGrade) {
+    m_maxGrade = std::clamp(maxGrade, 1, clsXJoken::kGrades);
+    m_haitouPage->SetMaxGrade(m_maxGrade);
 }
 
 FlagTable ConditionTab::Taisho() const {
@@ -99,6 +110,10 @@ void ConditionTab::ShowComposition(ConditionKind kind, int row) {
     const clsXJoken1& model = m_kinds[KindIndex(kind)];
     m_kousei.Open(engine, kind, row, model.Group(model.CurrentGroup()));
     m_kouseiWindow->Reload();
+    if (!m_kouseiWindow->isVisible()) {
+        m_kouseiWindow->adjustSize();
+        CentreOver(m_kouseiWindow, this);
+    }
     m_kouseiWindow->show();
     m_kouseiWindow->raise();
 }

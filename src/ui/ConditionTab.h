@@ -38,6 +38,9 @@ public:
     void Collect(ConditionSet& conditions) const;
     // Ticks the teams of groups "J1" and "J2" of the three kinds from the round's schedule.
     void AssignJ1J2(const ScheduleRecord& schedule, const ConditionSet::LeagueLookup& lookup);
+    // Shows the payout rows of grades 1..maxGrade (the round's highest prize grade); a hidden
+    // grade's range takes no part in the reduction.
+    void SetMaxGrade(int maxGrade);
     // The counted cells for the multi: those of the group on view, or every cell on the payout
     // and score pages.
     FlagTable Taisho() const;
@@ -74,6 +77,7 @@ private:
     PopupMenuBuilder::Chooser m_chooser;
     DialogHandler m_dialog;
     EngineSource m_engineSource;
+    int m_maxGrade = clsXJoken::kGrades;
 };
 
 } // namespace kestrel

@@ -53,6 +53,8 @@ CountConditionPage::CountConditionPage(clsXJoken1& model, QWidget* parent)
         [this](int r) { return m_model.RowTitle(r); }, 120);
     m_counts->setAccessibleName(ConditionLabels::KindLabel(m_model.Kind()));
     m_flag = new QCheckBox(QStringLiteral("下の×と△マークを削除する"));
+    m_enabled = new QCheckBox(ConditionLabels::KindLabel(m_model.Kind()) +
+                              QStringLiteral("条件を使用する"));
 
     auto* flags = new QHBoxLayout;
     flags->addWidget(m_teams);
@@ -60,6 +62,7 @@ CountConditionPage::CountConditionPage(clsXJoken1& model, QWidget* parent)
     flags->addWidget(m_classes);
     flags->addStretch(1);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_enabled);
     layout->addWidget(m_tabs);
     layout->addLayout(flags);
     layout->addWidget(m_flag);
@@ -74,6 +77,7 @@ CountConditionPage::CountConditionPage(clsXJoken1& model, QWidget* parent)
     connect(m_teams, &FlagGridView::Changed, this, &CountConditionPage::TaishoChanged);
     connect(m_classes, &FlagGridView::Changed, this, &CountConditionPage::TaishoChanged);
     connect(m_flag, &QCheckBox::toggled, this, [this](bool on) { m_model.SetFlag(on); });
+    connect(m_enabled, &QCheckBox::toggled, this, [this](bool on) { m_model.SetAllEnabled(on); });
     connect(m_counts, &MarkGridView::RowTitleClicked, this, &CountConditionPage::OnRowTitle);
     Reload();
 }
@@ -83,9 +87,9 @@ void CountConditionPage::Reload() {
         const QSignalBlocker block(m_tabs);
         m_tabs->setCurrentIndex(m_model.CurrentGroup());
     }
-    {
-        const QSignalBlocker block(m_flag);
-        m_flag->setChecked(m_model.Flag());
+    for (auto [box, on] : {std::pair{m_flag, m_model.Flag()}, {m_enabled, m_model.AllEnabled()}}) {
+        const QSignalBlocker block(box);
+        box->setChecked(on);
     }
     m_teams->update();
     m_classes->update();

@@ -12,7 +12,8 @@ namespace kestrel {
 
 // One count-condition page (本命, 人気 or 得点): the strip of the 29 groups, the team grid
 // ("対象試合"), the goal-class grid ("対象結果"), the count grid with its row titles and the
-// group's check box. Every edit goes to the clsXJoken1, which holds the group on view.
+// group's check box, above them the kind's master switch ("本命条件を使用する" etc.). Every edit
+// goes to the clsXJoken1, which holds the group on view.
 class CountConditionPage : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ public:
     FlagGridView* ClassGrid() const { return m_classes; }
     MarkGridView* CountGrid() const { return m_counts; }
     QCheckBox* GroupFlag() const { return m_flag; }
+    QCheckBox* KindSwitch() const { return m_enabled; }
 
 signals:
     // The counted cells of the group on view may have changed.
@@ -42,6 +44,7 @@ private:
     FlagGridView* m_classes = nullptr;
     MarkGridView* m_counts = nullptr;
     QCheckBox* m_flag = nullptr;
+    QCheckBox* m_enabled = nullptr;
 };
 
 } // namespace kestrel

@@ -38,11 +38,12 @@ QWidget* HaitouPage::BuildGrades() {
         m_flags[static_cast<size_t>(g)] = flag;
         m_min[static_cast<size_t>(g)] = NewMoneyBox(g, false);
         m_max[static_cast<size_t>(g)] = NewMoneyBox(g, true);
-        grid->addWidget(flag, g, 0);
-        grid->addWidget(m_min[static_cast<size_t>(g)], g, 1);
-        grid->addWidget(new QLabel(QStringLiteral("円 ～")), g, 2);
-        grid->addWidget(m_max[static_cast<size_t>(g)], g, 3);
-        grid->addWidget(new QLabel(QStringLiteral("円")), g, 4);
+        auto& row = m_rows[static_cast<size_t>(g)];
+        row = {flag, m_min[static_cast<size_t>(g)], new QLabel(QStringLiteral("円 ～")),
+               m_max[static_cast<size_t>(g)], new QLabel(QStringLiteral("円"))};
+        for (int c = 0; c < static_cast<int>(row.size()); ++c) {
+            grid->addWidget(row[static_cast<size_t>(c)], g, c);
+        }
     }
     // One row for the expected return of a single under the player's odds.
     const int evRow = clsXJoken::kGrades;
@@ -135,6 +136,14 @@ void HaitouPage::PickMoney(int grade, bool maximumBox) {
 void HaitouPage::ShowMoney(int grade, bool maximumBox) {
     const Money value = maximumBox ? m_model.MaxMoney(grade) : m_model.MinMoney(grade);
     MoneyBox(grade, maximumBox)->setText(QString::number(value.Whole()));
+}
+
+void HaitouPage::SetMaxGrade(int maxGrade) {
+    for (int g = 0; g < clsXJoken::kGrades; ++g) {
+        for (QWidget* widget : m_rows[static_cast<size_t>(g)]) {
+            widget->setVisible(g < maxGrade);
+        }
+    }
 }
 
 void HaitouPage::Reload() {

@@ -22,6 +22,8 @@ public:
     explicit HaitouPage(clsXJoken& model, QWidget* parent = nullptr);
 
     void Reload();
+    // Shows the rows of grades 1..maxGrade and hides the others.
+    void SetMaxGrade(int maxGrade);
 
     QCheckBox* GradeBox(int grade) const { return m_flags[static_cast<size_t>(grade)]; }
     QLineEdit* MoneyBox(int grade, bool maximumBox) const;
@@ -42,6 +44,7 @@ private:
     std::array<QCheckBox*, clsXJoken::kGrades> m_flags{};
     std::array<QLineEdit*, clsXJoken::kGrades> m_min{};
     std::array<QLineEdit*, clsXJoken::kGrades> m_max{};
+    std::array<std::array<QWidget*, 5>, clsXJoken::kGrades> m_rows{};
     QButtonGroup* m_modes = nullptr;
     FlagGridView* m_missGrid = nullptr;
     QCheckBox* m_evFlag = nullptr;

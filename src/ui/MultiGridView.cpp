@@ -8,7 +8,10 @@ MultiGridView::MultiGridView(clsTMulti& multi, QWidget* parent) : GridView(paren
     SetRowHeight(kRowHeight);
     SetModel(this);
     setAccessibleName(QStringLiteral("マルチ"));
-    m_multi.SetRedrawHandler([this] { update(); });
+    m_multi.SetRedrawHandler([this] {
+        update();
+        emit Redrawn();
+    });
     m_multi.SetPopupHandler(
         [this](const PopupMenu& menu) { return PopupMenuBuilder::Show(menu, this, m_chooser); });
     connect(this, &GridView::CellClicked, this,

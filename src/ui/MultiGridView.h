@@ -21,6 +21,10 @@ public:
 
     void SetMenuChooser(PopupMenuBuilder::Chooser chooser) { m_chooser = std::move(chooser); }
 
+signals:
+    // The multi was redrawn (a mark or the pen may have changed).
+    void Redrawn();
+
 private:
     int Rows() const override { return clsTMulti::kRows; }
     int Columns() const override { return clsTMulti::kColumns; }

@@ -33,8 +33,20 @@ SingleListPanel::SingleListPanel(SingleListPage& page, QWidget* parent)
     bar->addSpacing(16);
     bar->addWidget(m_lock);
     bar->addStretch(1);
+    auto* teams = new QHBoxLayout;
+    teams->setSpacing(0);
+    teams->addSpacing(SingleListView::kNumberWidth);
+    for (QLabel*& team : m_teams) {
+        team = new QLabel;
+        team->setFixedWidth(4 * SingleListView::kClassWidth);
+        team->setAlignment(Qt::AlignCenter);
+        teams->addWidget(team);
+    }
+    teams->addStretch(1);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(2);
+    column->addLayout(teams);
     column->addWidget(m_view, 0, Qt::AlignLeft);
     column->addLayout(bar);
     column->addStretch(1);
@@ -48,6 +60,9 @@ void SingleListPanel::Refresh() {
     m_pageLabel->setText(m_page.PageLabel());
     m_countLabel->setText(
         VbFormat::Format(static_cast<int64_t>(m_page.Count()), QStringLiteral("#,##0")));
+    for (size_t slot = 0; slot < m_teams.size(); ++slot) {
+        m_teams[slot]->setText(m_page.Team(static_cast<int>(slot)));
+    }
     m_view->update();
 }
 

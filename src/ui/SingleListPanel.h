@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <array>
 
 #include "ui/SingleListView.h"
 
 namespace kestrel {
 
-// The シングル tab: the single list view with its page buttons, the page label, the count of
+// The シングル tab: the single list view under the names of the round's teams (one over each
+// slot's four class columns) with its page buttons, the page label, the count of
 // singles and the check box "編集ロック". It draws the page model; the commands act on clicks.
 class SingleListPanel : public QWidget {
     Q_OBJECT
@@ -33,6 +35,7 @@ private:
     QPushButton* m_next = nullptr;
     QLabel* m_pageLabel = nullptr;
     QLabel* m_countLabel = nullptr;
+    std::array<QLabel*, kSlotCount> m_teams{};
 };
 
 } // namespace kestrel

@@ -22,6 +22,16 @@ void SingleListPage::Reset() {
     m_page = 0;
 }
 
+void SingleListPage::SetTeams(const ScheduleRecord& schedule) {
+    for (size_t slot = 0; slot < m_teams.size(); ++slot) {
+        m_teams[slot] = schedule.Slots[slot].Team;
+    }
+}
+
+QString SingleListPage::Team(int slot) const {
+    return slot >= 0 && slot < kSlotCount ? m_teams[static_cast<size_t>(slot)] : QString();
+}
+
 int SingleListPage::Count() const {
     return m_singles == nullptr ? 0 : static_cast<int>(m_singles->size());
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <vector>
 
+#include "core/LotteryConstants.h"
+#include "core/ScheduleRecord.h"
 #include "core/VoteRecord.h"
 #include "results/SingleListSummary.h"
 
@@ -30,6 +33,10 @@ public:
         m_summary.SetVote(vote, odds, price);
     }
     const SingleListSummary& Summary() const { return m_summary; }
+    // The round's teams, named above their slots' columns.
+    void SetTeams(const ScheduleRecord& schedule);
+    // Short name of the team of slot 0..5 (empty when unknown).
+    QString Team(int slot) const;
     // Sizes the selection to the list (new entries unselected) and keeps the page in range.
     void Sync();
     // Clears every selection flag and shows the first page.
@@ -61,6 +68,7 @@ private:
     std::vector<bool> m_selected;
     int m_page = 0;
     SingleListSummary m_summary;
+    std::array<QString, kSlotCount> m_teams;
 };
 
 } // namespace kestrel

@@ -48,9 +48,11 @@ void Inform(const QString& text, const QString& title = Product()) {
     ShowMessage(MessageIcon::Information, title, text);
 }
 
-// The single list view asks with the question icon; a Yes goes on.
-bool AskYes(UserPrompt& prompt, const QString& title, const QString& text) {
-    return prompt.Ask(title, text, PromptButtons::YesNo) == PromptAnswer::Yes;
+// The single list view asks with the question icon; a Yes goes on. Questions that delete or
+// unlock preselect No, so Enter changes nothing.
+bool AskYes(UserPrompt& prompt, const QString& title, const QString& text,
+            PromptAnswer preselected = PromptAnswer::Yes) {
+    return prompt.Ask(title, text, PromptButtons::YesNo, preselected) == PromptAnswer::Yes;
 }
 
 // Older documents carry no vote block: the round's archived final figures stand in when the
@@ -279,7 +281,8 @@ bool DeleteSingles(WorkingDocument& doc, const std::vector<bool>& selected, User
         Inform(WorkingDocumentTexts::kDeleteNone, WorkingDocumentTexts::kDeleteTitle);
         return false;
     }
-    if (!AskYes(prompt, WorkingDocumentTexts::kDeleteTitle, WorkingDocumentTexts::kDeleteAsk)) {
+    if (!AskYes(prompt, WorkingDocumentTexts::kDeleteTitle, WorkingDocumentTexts::kDeleteAsk,
+                PromptAnswer::No)) {
         return false;
     }
     std::vector<int32_t> kept;
@@ -305,7 +308,7 @@ bool EditCell(WorkingDocument& doc, int index, int slot, int goalClass, UserProm
         return false;
     }
     if (doc.EditLock) {
-        if (!AskYes(prompt, Product(), WorkingDocumentTexts::kEditLocked)) {
+        if (!AskYes(prompt, Product(), WorkingDocumentTexts::kEditLocked, PromptAnswer::No)) {
             return false;
         }
         doc.EditLock = false;

@@ -1,8 +1,8 @@
 // Takes the README screenshots of the main window on the demo round: before a search and after
 // a fast second-grade search of a multi marked by vote order, the print dialog over the searched
 // list, the single list and the results tab of that search (three teams revealed), the batch
-// window after running two copies of the document, and the user-defined vote-rate and add-team
-// dialogs. Run under a real X server (the screenshots
+// window after running two copies of the document, the user-defined vote-rate and add-team
+// dialogs, and the window sized for a 1366x768 screen. Run under a real X server (the screenshots
 // script uses Xvfb) so that the fonts are the ones a user sees.
 //
 //   kestrel-screenshots OUTPUT_FOLDER [expectation]
@@ -21,6 +21,7 @@
 #include "app/BatchWindow.h"
 #include "app/MainWindow.h"
 #include "app/PrintDialog.h"
+#include "app/QtTranslations.h"
 #include "app/UserVoteRateDialog.h"
 #include "app/frmTeamName.h"
 #include "platform/ErrorReporter.h"
@@ -137,10 +138,19 @@ bool GrabUserDefined(MainWindow& window, const QString& out) {
     return voteOk && teamOk;
 }
 
+// The window on a 1366x768 screen (a 40-pixel panel below it): the panels scroll, the search
+// buttons stay in view.
+bool GrabSmallScreen(MainWindow& window, const QString& out) {
+    window.Tabs()->setCurrentIndex(MainWindow::TabJouken);
+    window.resize(1366, 728);
+    return Grab(window, out + QStringLiteral("/main-1366x768.png"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    InstallQtTranslations(app);
     const bool expectationOnly =
         argc == 3 && QLatin1String(argv[2]) == QLatin1String("expectation");
     if (argc != 2 && !expectationOnly) {
@@ -150,6 +160,8 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
     MainWindow window(ProgramPaths::FromExecutable(), CurrentClock());
+    // Tall enough that the scrolling frame shows every page whole.
+    window.resize(1280, 960);
     window.show();
     MarkByVoteOrder(window);
     window.Tabs()->setCurrentIndex(MainWindow::TabAsshuku);
@@ -180,6 +192,7 @@ int main(int argc, char** argv) {
     dialog.hide();
     const bool ok = dialogOk && GrabUserDefined(window, out) &&
                     TakeConditionScreenshots(window, out, Grab) && GrabTabs(window, out) &&
-                    GrabBatch(window, out) && TakeExpectationScreenshots(window, out, Grab);
+                    GrabBatch(window, out) && GrabSmallScreen(window, out) &&
+                    TakeExpectationScreenshots(window, out, Grab);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,21 @@
+#include "app/QtTranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace kestrel {
+
+bool InstallQtTranslations(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    if (!translator->load(japanese, QStringLiteral("qt"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+} // namespace kestrel
