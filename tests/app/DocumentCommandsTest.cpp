@@ -807,7 +807,7 @@ TEST_F(DocumentCommandsTest, GradeSortFollowsTheRevealedResult) {
                 }
             }
             window->Commands().AscendingAction()->setChecked(ascending);
-            Trigger(1, {QStringLiteral("シングル並べ替え(S)"), QStringLiteral("当せん数")});
+            Trigger(1, {QStringLiteral("シングル並べ替え(&S)"), QStringLiteral("当せん数")});
             EXPECT_EQ(window->Commands().Results().RevealCount(), revealed);
             const auto misses = [&](int32_t no) {
                 int n = 0;

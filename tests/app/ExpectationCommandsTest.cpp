@@ -91,7 +91,7 @@ TEST_F(ExpectationCommandsTest, OddsDialogDrivesTheSummaryLineAndTheSort) {
     EXPECT_DOUBLE_EQ(*window->MeisaiPanel().Expected(), Figures(*Record().Odds).ReturnPercent);
     EXPECT_EQ(clsTMeisai::Caption(clsTMeisai::kExpectedRow), QStringLiteral("期待値"));
 
-    Trigger(1, {QStringLiteral("シングル並べ替え(S)"), QStringLiteral("期待値")});
+    Trigger(1, {QStringLiteral("シングル並べ替え(&S)"), QStringLiteral("期待値")});
     ExpectedValue ev;
     ev.Set(Record().Vote, *Record().Odds, 100.0);
     std::vector<double> values;

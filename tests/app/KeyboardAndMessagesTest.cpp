@@ -109,9 +109,10 @@ TEST_F(KeyboardAndMessagesTest, StandardShortcutsReachTheCommands) {
     EXPECT_EQ(dialogs->LastTitle, QStringLiteral("ファイルを開く"));
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(dialogs->LastTitle, QStringLiteral("名前を付けて保存"));
-    // Ctrl+N clears the multi.
+    // Ctrl+N clears the multi once the player declines to save the edit.
     window->Multi().MouseClick(clsTMulti::Button::Left, 1, 2);
     ASSERT_EQ(window->Multi().Mark(0, 0), 1);
+    window->Commands().SetPrompt(std::make_shared<FixedPrompt>(PromptAnswer::No));
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(window->Multi().Mark(0, 0), 0);
 }
