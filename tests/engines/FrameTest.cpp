@@ -171,7 +171,7 @@ TEST_F(FrameTest, StopAndPauseReachTheRunningTrialEngine) {
         std::thread worker([&] { frame.EngineRun(list, s, marks, m_tousen); });
         // Size 3 cannot be covered; pause there, see the fake clock advance in 500 ms sleeps.
         ASSERT_TRUE(
-            test::WaitFor([&] { return HasLineContaining(log, QStringLiteral("3を検索中")); }));
+            test::WaitFor([&] { return HasLineContaining(log, QStringLiteral(" 3を検索中")); }));
         EXPECT_TRUE(frame.Run());
         EXPECT_EQ(frame.ActiveEngine(), kind);
         frame.EnginePause(true);

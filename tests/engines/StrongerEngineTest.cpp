@@ -437,7 +437,7 @@ TEST(StrongerEngine, PauseHoldsAndStopEndsBothSearches) {
         // Nothing confirmed: the fast engine's covering.
         EXPECT_GE(engine.SingleCount(), 4);
         EXPECT_TRUE(Uncovered(list, engine.SingleData(), 1).empty());
-        EXPECT_TRUE(HasLineContaining(log, QStringLiteral("3を検索中...中断")));
+        EXPECT_TRUE(HasLineContaining(log, QStringLiteral(" 3を検索中...中断")));
     }
 }
 

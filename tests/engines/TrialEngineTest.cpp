@@ -145,13 +145,13 @@ TEST(TrialEngine, StopKeepsThePreviousCovering) {
     engine.Initialize(&log, &control);
     std::thread worker([&] { engine.EngineStart(input, 2, TrialSettings(14, 1), kFull16); });
     ASSERT_TRUE(
-        test::WaitFor([&] { return HasLineContaining(log, QStringLiteral("3を検索中...")); }));
+        test::WaitFor([&] { return HasLineContaining(log, QStringLiteral(" 3を検索中...")); }));
     control.stop = true;
     worker.join();
     ASSERT_EQ(engine.SingleCount(), 4);
     EXPECT_TRUE(Uncovered(input, engine.SingleData(), 1).empty());
     const QStringList lines = log.Lines();
-    EXPECT_TRUE(lines[lines.size() - 3].endsWith(QStringLiteral("3を検索中...中断")));
+    EXPECT_TRUE(lines[lines.size() - 3].endsWith(QStringLiteral(" 3を検索中...中断")));
     EXPECT_TRUE(lines[lines.size() - 2].endsWith(QStringLiteral("4口 (下限 3口)")));
     EXPECT_FALSE(HasLineContaining(log, QStringLiteral("指定時間")));
 }
@@ -164,7 +164,7 @@ TEST(TrialEngine, StopBeforeAnyCoveringGivesTheFastCovering) {
     engine.Initialize(&log, nullptr);
     std::thread worker([&] { engine.EngineStart(input, 2, TrialSettings(3, 1), kFull16); });
     ASSERT_TRUE(
-        test::WaitFor([&] { return HasLineContaining(log, QStringLiteral("3を検索中...")); }));
+        test::WaitFor([&] { return HasLineContaining(log, QStringLiteral(" 3を検索中...")); }));
     engine.EngineStop();
     worker.join();
     clsTMsEngine1 fast;
@@ -189,7 +189,7 @@ TEST(TrialEngine, TimeLimitEndsAnImpossibleSize) {
     EXPECT_TRUE(Uncovered(input, engine.SingleData(), 1).empty());
     const QStringList lines = log.Lines();
     ASSERT_GE(lines.size(), 5);
-    EXPECT_TRUE(lines[lines.size() - 5].endsWith(QStringLiteral("3を検索中...中断")));
+    EXPECT_TRUE(lines[lines.size() - 5].endsWith(QStringLiteral(" 3を検索中...中断")));
     EXPECT_EQ(lines[lines.size() - 4], QString(55, '-'));
     EXPECT_TRUE(
         lines[lines.size() - 3].endsWith(QStringLiteral(" 指定時間になったので検索を終了します")));
