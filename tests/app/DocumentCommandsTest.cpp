@@ -78,6 +78,23 @@ protected:
     QString UserFile(const QString& name) const {
         return root.Paths().UserData() + QStringLiteral("/") + name;
     }
+    // A user file that is not a data file, for the batch's failed loads.
+    QString BrokenFile(const QString& name) const {
+        const QString path = UserFile(name);
+        QFile bad(path);
+        EXPECT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write("not a document\r\n");
+        return path;
+    }
+    // Opens the batch window through the tools menu; its file dialogs answer from the queue.
+    BatchWindow* OpenBatch(const std::shared_ptr<test::QueuedDialogs>& batchDialogs) {
+        Trigger(3, {QStringLiteral("連続実行")});
+        BatchWindow* batch = window->ShowBatchWindow();
+        if (batch != nullptr) {
+            batch->SetDialogs(batchDialogs);
+        }
+        return batch;
+    }
     const std::vector<int32_t>& Singles() const { return window->Document().Record.Singles; }
     void SaveAs(const QString& path) {
         dialogs->Push(path);
@@ -456,18 +473,11 @@ TEST_F(DocumentCommandsTest, BatchWindowRunsThreeFilesWithOneBroken) {
     const QString last = UserFile(QStringLiteral("c.tpd"));
     SaveAs(first);
     SaveAs(last);
-    const QString broken = UserFile(QStringLiteral("b.tpd"));
-    QFile bad(broken);
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("not a document\r\n");
-    bad.close();
-
-    Trigger(3, {QStringLiteral("連続実行")});
-    BatchWindow* batch = window->ShowBatchWindow();
-    ASSERT_NE(batch, nullptr);
+    const QString broken = BrokenFile(QStringLiteral("b.tpd"));
     auto batchDialogs = std::make_shared<test::QueuedDialogs>();
     batchDialogs->PushMany({first, broken, last, first.toUpper()});
-    batch->SetDialogs(batchDialogs);
+    BatchWindow* batch = OpenBatch(batchDialogs);
+    ASSERT_NE(batch, nullptr);
     batch->AddAction()->trigger();
     ASSERT_EQ(batch->List()->topLevelItemCount(), 3);
     batch->StartAction()->trigger();
@@ -634,17 +644,10 @@ TEST_F(DocumentCommandsTest, BatchWithNothingToRunKeepsTheWindowsDocument) {
     Import(kList);
     const QString own = UserFile(QStringLiteral("own.tpd"));
     SaveAs(own);
-    const QString broken = UserFile(QStringLiteral("broken.tpd"));
-    QFile bad(broken);
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("not a document\r\n");
-    bad.close();
-
-    Trigger(3, {QStringLiteral("連続実行")});
-    BatchWindow* batch = window->ShowBatchWindow();
-    ASSERT_NE(batch, nullptr);
+    const QString broken = BrokenFile(QStringLiteral("broken.tpd"));
     auto batchDialogs = std::make_shared<test::QueuedDialogs>();
-    batch->SetDialogs(batchDialogs);
+    BatchWindow* batch = OpenBatch(batchDialogs);
+    ASSERT_NE(batch, nullptr);
     struct Case {
         const char* name;
         QStringList added;
